@@ -1,0 +1,14 @@
+#pragma once
+// The music choice, shared by start-up, the saver host, the player and the settings dialog.
+// Loaded once per process; text is in the system's ANSI code page, as Win32's A functions
+// take it.
+#include <cstdint>
+#include <string>
+
+extern std::int16_t BGM_Kind;   // 0 no music, 1 music CD, 2 MP3 or WAV file
+extern std::int16_t BGM_Track;  // CD track to keep playing; 0 = the whole disc
+extern std::string BGM_File;    // full path of the music file, may be empty
+extern std::string BGM_Folder;  // where the dialog's file chooser opens
+
+// The result of the most recent Win32 or multimedia call that stores one; nothing reads it.
+extern std::int32_t LastResult;

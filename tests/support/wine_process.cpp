@@ -1,0 +1,88 @@
+#include "support/wine_process.h"
+
+#include <vector>
+
+#include "support/wait.h"
+
+std::wstring BinDir() {
+  const char* dir = KORVANE_BIN_DIR;
+  std::wstring wide(dir, dir + strlen(dir));
+  return wide;
+}
+
+std::wstring BinFile(const wchar_t* name) { return BinDir() + L"\\" + name; }
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept
+    : process_(other.process_), id_(other.id_) {
+  other.process_ = nullptr;
+}
+
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+  if (this != &other) {
+    if (process_) CloseHandle(process_);
+    process_ = other.process_;
+    id_ = other.id_;
+    other.process_ = nullptr;
+  }
+  return *this;
+}
+
+ChildProcess::~ChildProcess() {
+  if (process_) CloseHandle(process_);
+}
+
+ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& commandLine,
+                                 const std::wstring& workingDir) {
+  ChildProcess child;
+  std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+  line.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info)) {
+    CloseHandle(info.hThread);
+    child.process_ = info.hProcess;
+    child.id_ = info.dwProcessId;
+  }
+  return child;
+}
+
+bool ChildProcess::WaitExit(unsigned timeoutMs) const {
+  if (!process_) return true;
+  return WaitUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; },
+                   timeoutMs);
+}
+
+bool ChildProcess::Running() const {
+  return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+DWORD ChildProcess::ExitCode() const {
+  DWORD code = 0xDEADBEEF;
+  if (process_) GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+void ChildProcess::Kill() {
+  if (Running()) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+  }
+}
+
+HWND WaitForWindow(const wchar_t* title, unsigned timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowW(nullptr, title)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+bool WaitForNoWindow(const wchar_t* title, unsigned timeoutMs) {
+  return WaitUntil([&] { return FindWindowW(nullptr, title) == nullptr; }, timeoutMs);
+}
+
+DWORD WindowProcessId(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  return id;
+}
