@@ -1,5 +1,5 @@
 // The committed preview picture must stay what the saver's scene draws at the preview time:
-// a change to the scene without re-running scripts/make-preview-pictures.sh fails here.
+// a change to the scene without re-running scripts/make-pictures.sh fails here.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <GL/gl.h>
