@@ -23,8 +23,8 @@ UninstPage instfiles
 
 Section "Korvane"
   SetOutPath "$INSTDIR"
-  File "${BIN_DIR}\Korvane.scr"
-  File "${BIN_DIR}\Korvane.dll"
+  File "${BIN_DIR}/Korvane.scr"
+  File "${BIN_DIR}/Korvane.dll"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; Remember the saver that was chosen before, so the uninstaller can give it back.
