@@ -120,7 +120,10 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   EXPECT_FALSE(button.LblMsg().Enabled());
 
   // Saved as it is, it stays so.
+  button.Font(TahomaBoldItalic());
   PropertyBag saved = toolkit::SaveControl(button);
+  EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun",
+                                                    "Font"}));
   EXPECT_EQ(saved.ReadProperty<bool>("Enabled", true), false);
   EXPECT_EQ(saved.ReadProperty<std::uint8_t>("FirstRun", 1), 0);
 
@@ -129,11 +132,13 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   EXPECT_EQ(button.Fields().FirstRun, 1);
   EXPECT_EQ(SkinShown(), Skin::Normal);
   EXPECT_TRUE(button.LblMsg().Enabled());
+  button.Font(DialogFont());
   EXPECT_EQ(Names(toolkit::SaveControl(button)), (std::vector<std::string>{"_extentx", "_extenty"}));
 
   Command& reloaded = Load(saved);
   EXPECT_FALSE(reloaded.Fields().EnabledValue);
   EXPECT_EQ(reloaded.Fields().FirstRun, 0);
+  EXPECT_EQ(reloaded.Font(), TahomaBoldItalic());
 }
 
 TEST_F(CommandPropertiesTest, WhileFirstRunIsZeroEveryRefreshOfAnEnabledButtonBlackensTheCaption) {

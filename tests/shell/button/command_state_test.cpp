@@ -23,6 +23,7 @@ enum class Step {
   TickOutside,   // a timer tick with the pointer over the form, away from the button
   TickOver,      // ... with the pointer over the button's face
   TickOverCaption,
+  TickOverOther,  // ... with the pointer over another control of the form
   KeySpace,
   KeyEnter,
   Disable,
@@ -69,6 +70,8 @@ const std::vector<Row>& Rows() {
        2, std::nullopt, false},
       {8, "the pointer over the caption counts as over the button", {S::Initialize, S::Move},
        S::TickOverCaption, 2, std::nullopt, false},
+      {43, "the pointer found over another control ends the highlight",
+       {S::Initialize, S::Focus, S::Move}, S::TickOverOther, 3, SEL, false},
       {9, "a tick with the pointer away from a normal button changes nothing", {S::Initialize},
        S::TickOutside, 1, std::nullopt, false},
       {10, "a tick with the pointer away from a selected button changes nothing",
@@ -162,6 +165,12 @@ class CommandStateTest : public ButtonTest {
       case S::TickOutside: TickWithPointerAt(OutsideButton()); break;
       case S::TickOver: TickWithPointerAt(OverButton()); break;
       case S::TickOverCaption: TickWithPointerAt(OverCaption()); break;
+      case S::TickOverOther: {
+        RECT other{};
+        GetWindowRect(sink_, &other);
+        TickWithPointerAt(POINT{other.left + 5, other.top + 5});
+        break;
+      }
       case S::KeySpace:
         SendMessageA(button_->hwnd(), WM_KEYDOWN, VK_SPACE, 0x00390001);
         SendMessageA(button_->hwnd(), WM_CHAR, ' ', 0x00390001);
