@@ -9,8 +9,8 @@ constexpr char kButtonClass[] = "Korvane.Command";
 // "ＭＳ Ｐゴシック" in code page 932.
 constexpr char kDesignFontFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
 
-toolkit::LabelDesign DesignOfLblMsg() {
-  toolkit::LabelDesign design;
+toolkit::user_control::LabelDesign DesignOfLblMsg() {
+  toolkit::user_control::LabelDesign design;
   design.caption = kDefaultCaption;
   design.foreColour = 0;
   design.font.face = kDesignFontFace;
@@ -21,7 +21,7 @@ toolkit::LabelDesign DesignOfLblMsg() {
   design.top = 90;
   design.width = 1635;
   design.height = 195;
-  design.alignment = toolkit::TextAlignment::Centre;
+  design.alignment = toolkit::user_control::TextAlignment::Centre;
   return design;
 }
 
@@ -45,9 +45,9 @@ void Command::Caption(const std::string& text) {
   PropertyChanged("Caption");
 }
 
-toolkit::FontDescription Command::Font() const { return LblMsg_.Font(); }
+toolkit::user_control::FontDescription Command::Font() const { return LblMsg_.Font(); }
 
-void Command::Font(const toolkit::FontDescription& font) {
+void Command::Font(const toolkit::user_control::FontDescription& font) {
   LblMsg_.SetFont(font);
   PropertyChanged("Font");
 }
@@ -82,17 +82,17 @@ void Command::Enabled(bool value) {
 }
 
 bool Command::Visible() {
-  if (GetBackStyle() == toolkit::BackStyle::Transparent) return false;
+  if (GetBackStyle() == toolkit::user_control::BackStyle::Transparent) return false;
   RefreshButton();
   return true;
 }
 
 void Command::Visible(bool value) {
   if (value) {
-    SetBackStyle(toolkit::BackStyle::Opaque);
+    SetBackStyle(toolkit::user_control::BackStyle::Opaque);
     RefreshButton();
   } else {
-    SetBackStyle(toolkit::BackStyle::Transparent);
+    SetBackStyle(toolkit::user_control::BackStyle::Transparent);
   }
   PropertyChanged("Visible");
 }

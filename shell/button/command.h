@@ -24,7 +24,7 @@ inline constexpr char kDefaultCaption[] = "Command";
 inline constexpr UINT_PTR kTmrMouseId = 1;
 inline constexpr UINT kTmrMouseInterval = 100;
 
-class Command : public toolkit::UserControl {
+class Command : public toolkit::user_control::UserControl {
  public:
   Command();
 
@@ -38,8 +38,8 @@ class Command : public toolkit::UserControl {
   std::string Caption() const;
   // Neither repaints the face nor moves the caption.
   void Caption(const std::string& text);
-  toolkit::FontDescription Font() const;
-  void Font(const toolkit::FontDescription& font);
+  toolkit::user_control::FontDescription Font() const;
+  void Font(const toolkit::user_control::FontDescription& font);
   // Reading repaints Normal on an enabled button.
   std::int32_t FontColour();
   // A colour the platform refuses changes nothing and is not reported to the container.
@@ -53,8 +53,8 @@ class Command : public toolkit::UserControl {
   void Visible(bool value);
 
   const CommandFields& Fields() const { return fields_; }
-  const toolkit::WindowlessLabel& LblMsg() const { return LblMsg_; }
-  const toolkit::WindowTimer& TmrMouse() const { return TmrMouse_; }
+  const toolkit::user_control::WindowlessLabel& LblMsg() const { return LblMsg_; }
+  const toolkit::user_control::WindowTimer& TmrMouse() const { return TmrMouse_; }
 
  protected:
   void OnMouseDown(int button, int shift, double x, double y) override;
@@ -66,8 +66,8 @@ class Command : public toolkit::UserControl {
   void OnTimer(UINT_PTR id) override;
   void OnWindowCreated() override;
   void OnWindowDestroyed() override;
-  void OnReadProperties(const toolkit::PropertyBag& bag) override;
-  void OnWriteProperties(toolkit::PropertyBag& bag) override;
+  void OnReadProperties(const toolkit::user_control::PropertyBag& bag) override;
+  void OnWriteProperties(toolkit::user_control::PropertyBag& bag) override;
 
  private:
   void TmrMouse_Timer();
@@ -79,8 +79,8 @@ class Command : public toolkit::UserControl {
   void DrawGradient();
 
   CommandFields fields_;
-  toolkit::WindowlessLabel LblMsg_;
-  toolkit::WindowTimer TmrMouse_;
+  toolkit::user_control::WindowlessLabel LblMsg_;
+  toolkit::user_control::WindowTimer TmrMouse_;
   SkinImages skins_;
   // Kept with the button between paints; only entries 0 and 1 are ever set.
   std::array<TRIVERTEX, 3> vertices_{};

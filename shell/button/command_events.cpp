@@ -1,6 +1,5 @@
-#include "shell/button/command.h"
-
 #include "shell/button/button_state_machine.h"
+#include "shell/button/command.h"
 
 void Command::OnMouseDown(int button, int /*shift*/, double /*x*/, double /*y*/) {
   Paint(ButtonPressed(fields_, button));

@@ -1,7 +1,6 @@
-#include "shell/button/command.h"
-
 #include <cmath>
 
+#include "shell/button/command.h"
 #include "shell/button/face_layout.h"
 
 namespace {
@@ -32,7 +31,7 @@ void Command::DrawButton(Skin skin) {
 }
 
 void Command::DrawGradient() {
-  SetScaleMode(toolkit::ScaleMode::Pixels);
+  SetScaleMode(toolkit::user_control::ScaleMode::Pixels);
   vertices_[0].x = 0;
   vertices_[0].y = 0;
   vertices_[1].x = static_cast<LONG>(std::lround(ScaleWidth() - 1));
@@ -47,6 +46,6 @@ void Command::DrawGradient() {
     GradientFill(hDC(), vertices_.data(), static_cast<ULONG>(vertices_.size()), &gradientRect_, 1,
                  GRADIENT_FILL_RECT_V);
   }
-  SetScaleMode(toolkit::ScaleMode::Twips);
+  SetScaleMode(toolkit::user_control::ScaleMode::Twips);
   Refresh();
 }

@@ -8,6 +8,6 @@ struct CommandFields {
   std::uint8_t ButtonState = 0;
   bool MouseIsDown = false;  // the left button went down here and is not yet released
   bool EnabledValue = false;
-  std::uint8_t FirstRun = 0;  // 1 once the button has set itself up, or as stored
+  std::uint8_t FirstRun = 0;      // 1 once the button has set itself up, or as stored
   bool GradientReversed = false;  // the face's darker colour at the top; kept between paints
 };

@@ -37,9 +37,8 @@ std::vector<COLORREF> Capture(int width, int height, Draw draw) {
 
 CapturedPixels CapturedPixels::FromDc(HDC source, int width, int height) {
   CapturedPixels captured;
-  captured.pixels_ = Capture(width, height, [&](HDC dc) {
-    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
-  });
+  captured.pixels_ = Capture(
+      width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
   captured.width_ = captured.pixels_.empty() ? 0 : width;
   captured.height_ = captured.pixels_.empty() ? 0 : height;
   return captured;

@@ -4,7 +4,7 @@
 
 #include "twips.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 bool SiteControl(UserControl& control, HWND parent, const SitePlacement& placement,
                  const PropertyBag* stored) {
@@ -37,12 +37,12 @@ PropertyBag SaveControl(UserControl& control) {
   RECT client{};
   if (control.hwnd()) GetClientRect(control.hwnd(), &client);
   const double perPixel = control.TwipsPerPixel();
-  bag.Set(kExtentXName, static_cast<std::int32_t>(
-                            TwipsToHimetric(PixelsToTwips(client.right, perPixel))));
-  bag.Set(kExtentYName, static_cast<std::int32_t>(
-                            TwipsToHimetric(PixelsToTwips(client.bottom, perPixel))));
+  bag.Set(kExtentXName,
+          static_cast<std::int32_t>(TwipsToHimetric(PixelsToTwips(client.right, perPixel))));
+  bag.Set(kExtentYName,
+          static_cast<std::int32_t>(TwipsToHimetric(PixelsToTwips(client.bottom, perPixel))));
   control.WriteProperties(bag);
   return bag;
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

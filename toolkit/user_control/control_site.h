@@ -7,7 +7,7 @@
 #include "property_bag.h"
 #include "user_control.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 inline constexpr char kExtentXName[] = "_extentx";
 inline constexpr char kExtentYName[] = "_extenty";
@@ -29,4 +29,4 @@ bool SiteControl(UserControl& control, HWND parent, const SitePlacement& placeme
 // The control's values as the container stores them, its extent first.
 PropertyBag SaveControl(UserControl& control);
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -2,16 +2,14 @@
 
 #include <cmath>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 bool operator==(const FontDescription& a, const FontDescription& b) {
-  return a.face == b.face && a.sizeTenThousandths == b.sizeTenThousandths &&
-         a.weight == b.weight && a.italic == b.italic && a.underline == b.underline &&
-         a.strikethrough == b.strikethrough && a.charset == b.charset;
+  return a.face == b.face && a.sizeTenThousandths == b.sizeTenThousandths && a.weight == b.weight &&
+         a.italic == b.italic && a.underline == b.underline && a.strikethrough == b.strikethrough &&
+         a.charset == b.charset;
 }
 
-std::int64_t PointsToTenThousandths(double points) {
-  return std::llround(points * 10000.0);
-}
+std::int64_t PointsToTenThousandths(double points) { return std::llround(points * 10000.0); }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 LOGFONTA LogFontFor(const FontDescription& font, int dotsPerInchY) {
   LOGFONTA log;
@@ -31,4 +31,4 @@ GdiObject<HFONT> CreateGdiFont(const FontDescription& font, int dotsPerInchY) {
   return GdiObject<HFONT>(CreateFontIndirectA(&log));
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

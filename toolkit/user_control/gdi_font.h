@@ -5,10 +5,10 @@
 #include "font_description.h"
 #include "gdi_handles.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 // Character height from the point size at the device's vertical resolution.
 LOGFONTA LogFontFor(const FontDescription& font, int dotsPerInchY);
 GdiObject<HFONT> CreateGdiFont(const FontDescription& font, int dotsPerInchY);
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 template <class Handle>
 class GdiObject {
@@ -64,7 +64,8 @@ class SelectedObject {
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
   SelectedObject(SelectedObject&& other) noexcept
-      : dc_(std::exchange(other.dc_, nullptr)), previous_(std::exchange(other.previous_, nullptr)) {}
+      : dc_(std::exchange(other.dc_, nullptr)),
+        previous_(std::exchange(other.previous_, nullptr)) {}
   SelectedObject& operator=(SelectedObject&& other) noexcept {
     if (this != &other) {
       Restore();
@@ -100,4 +101,4 @@ class ScreenDc {
   HDC dc_;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

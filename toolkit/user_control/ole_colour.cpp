@@ -1,6 +1,6 @@
 #include "ole_colour.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 bool IsValidOleColour(std::int32_t colour) {
   std::uint32_t bits = static_cast<std::uint32_t>(colour);
@@ -11,4 +11,4 @@ bool IsValidOleColour(std::int32_t colour) {
   return false;
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -2,7 +2,7 @@
 // Colours as hosted controls store them: 0x00BBGGRR, or 0x800000nn for system colour nn.
 #include <cstdint>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 constexpr std::int32_t kSystemColourFlag = static_cast<std::int32_t>(0x80000000u);
 constexpr int kLastSystemColourIndex = 30;  // COLOR_MENUBAR
@@ -11,4 +11,4 @@ constexpr int kLastSystemColourIndex = 30;  // COLOR_MENUBAR
 // platform refuses it.
 bool IsValidOleColour(std::int32_t colour);
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -1,6 +1,6 @@
 #include "persistent_image.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 namespace {
 
@@ -53,4 +53,4 @@ void PersistentImage::CopyTo(HDC target) const {
   BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

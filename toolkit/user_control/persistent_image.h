@@ -5,7 +5,7 @@
 
 #include "gdi_handles.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 class PersistentImage {
  public:
@@ -31,4 +31,4 @@ class PersistentImage {
   SelectedObject selection_;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -4,7 +4,7 @@
 #include <limits>
 #include <type_traits>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 namespace {
 
@@ -30,9 +30,9 @@ bool NumberInto(std::int64_t number, T& out) {
 }  // namespace
 
 bool SamePropertyName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldAscii(x) == FoldAscii(y);
+         });
 }
 
 template <class T>
@@ -83,11 +83,12 @@ const PropertyValue* PropertyBag::Find(std::string_view name) const {
 }
 
 bool PropertyBag::Remove(std::string_view name) {
-  auto found = std::find_if(entries_.begin(), entries_.end(),
-                            [name](const Entry& entry) { return SamePropertyName(entry.first, name); });
+  auto found = std::find_if(entries_.begin(), entries_.end(), [name](const Entry& entry) {
+    return SamePropertyName(entry.first, name);
+  });
   if (found == entries_.end()) return false;
   entries_.erase(found);
   return true;
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

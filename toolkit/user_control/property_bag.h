@@ -10,10 +10,10 @@
 
 #include "font_description.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
-using PropertyValue = std::variant<bool, std::uint8_t, std::int16_t, std::int32_t,
-                                   std::string, FontDescription>;
+using PropertyValue =
+    std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::string, FontDescription>;
 
 bool SamePropertyName(std::string_view a, std::string_view b);
 
@@ -56,4 +56,4 @@ class PropertyBag {
   std::vector<Entry> entries_;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <optional>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 namespace {
 
@@ -248,4 +248,4 @@ PropertyBag ParsePropertyText(std::string_view text) {
   return bag;
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

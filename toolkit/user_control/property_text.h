@@ -17,9 +17,9 @@
 
 #include "property_bag.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 std::string FormatPropertyText(const PropertyBag& bag);
 PropertyBag ParsePropertyText(std::string_view text);
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -2,7 +2,7 @@
 
 #include "ole_colour.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 COLORREF ResolveOleColour(std::int32_t colour) {
   if (!IsValidOleColour(colour)) return RGB(0, 0, 0);
@@ -11,4 +11,4 @@ COLORREF ResolveOleColour(std::int32_t colour) {
   return static_cast<COLORREF>(bits);
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

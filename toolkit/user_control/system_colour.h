@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 COLORREF ResolveOleColour(std::int32_t colour);
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

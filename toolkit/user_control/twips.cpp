@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
@@ -27,4 +27,4 @@ int TwipsToHimetric(double twips) {
 
 double HimetricToTwips(int himetric) { return himetric * kTwipsPerInch / kHimetricPerInch; }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

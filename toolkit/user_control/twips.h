@@ -1,7 +1,7 @@
 #pragma once
 // The units hosted controls work in: twips (1/1440 inch) for design positions and sizes,
 // pixels for drawing, HIMETRIC (1/100 mm) for the extents a container stores.
-namespace toolkit {
+namespace toolkit::user_control {
 
 enum class ScaleMode { Twips, Pixels };
 
@@ -13,4 +13,4 @@ double PixelsToTwips(int pixels, double twipsPerPixel);
 int TwipsToHimetric(double twips);
 double HimetricToTwips(int himetric);
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -10,7 +10,7 @@
 #include "system_colour.h"
 #include "windowless_label.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 namespace {
 
@@ -53,7 +53,7 @@ int ButtonsHeld(WPARAM keys) {
 
 UserControl::UserControl(const char* className)
     : className_(className),
-      twipsPerPixel_(toolkit::TwipsPerPixel(ScreenDotsPerInch())),
+      twipsPerPixel_(toolkit::user_control::TwipsPerPixel(ScreenDotsPerInch())),
       backColor_(kButtonFaceColour) {}
 
 UserControl::~UserControl() {
@@ -141,8 +141,7 @@ void UserControl::InvalidateSurface() {
   if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK UserControl::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK UserControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
     auto* control = static_cast<UserControl*>(create->lpCreateParams);
@@ -164,23 +163,12 @@ LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(window, &paint);
       return 0;
     }
-    case WM_PRINTCLIENT:
-      PaintContent(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the paint handler covers every pixel
-    case WM_SIZE:
-      Resized(LOWORD(lParam), HIWORD(lParam));
-      return 0;
-    case WM_SETFOCUS:
-      OnGotFocus();
-      return 0;
-    case WM_KILLFOCUS:
-      OnLostFocus();
-      return 0;
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
+    case WM_PRINTCLIENT: PaintContent(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint handler covers every pixel
+    case WM_SIZE: Resized(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SETFOCUS: OnGotFocus(); return 0;
+    case WM_KILLFOCUS: OnLostFocus(); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(ButtonsHeld(wParam), ShiftState(wParam), ToScale(GET_X_LPARAM(lParam)),
                   ToScale(GET_Y_LPARAM(lParam)));
@@ -191,15 +179,12 @@ LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: ButtonUp(kLeftButton, wParam, lParam); return 0;
     case WM_RBUTTONUP: ButtonUp(kRightButton, wParam, lParam); return 0;
     case WM_MBUTTONUP: ButtonUp(kMiddleButton, wParam, lParam); return 0;
-    case WM_CREATE:
-      OnWindowCreated();
-      return 0;
+    case WM_CREATE: OnWindowCreated(); return 0;
     case WM_NCDESTROY:
       OnWindowDestroyed();
       Detach();
       return DefWindowProcA(window, message, wParam, lParam);
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
 
@@ -257,4 +242,4 @@ int UserControl::ToPixels(double units) const {
                                         : static_cast<int>(std::lround(units));
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -15,7 +15,7 @@
 #include "property_bag.h"
 #include "twips.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 class WindowlessLabel;
 
@@ -116,4 +116,4 @@ class UserControl {
   std::vector<WindowlessLabel*> labels_;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -1,6 +1,6 @@
 #include "window_timer.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 void WindowTimer::Bind(HWND window) {
   Disarm();
@@ -36,4 +36,4 @@ void WindowTimer::Disarm() {
   armed_ = false;
 }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -3,7 +3,7 @@
 // on the thread that owns the form, between other messages.
 #include <windows.h>
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 class WindowTimer {
  public:
@@ -34,4 +34,4 @@ class WindowTimer {
   bool armed_ = false;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -6,7 +6,7 @@
 #include "twips.h"
 #include "user_control.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 WindowlessLabel::WindowlessLabel(UserControl& host, LabelDesign design)
     : host_(host), design_(std::move(design)) {
@@ -86,4 +86,4 @@ void WindowlessLabel::Draw(HDC dc, double twipsPerPixel) const {
 
 void WindowlessLabel::Changed() { host_.InvalidateSurface(); }
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

@@ -13,7 +13,7 @@
 #include "font_description.h"
 #include "gdi_handles.h"
 
-namespace toolkit {
+namespace toolkit::user_control {
 
 class UserControl;
 
@@ -65,4 +65,4 @@ class WindowlessLabel {
   mutable int gdiFontDpi_ = 0;
 };
 
-}  // namespace toolkit
+}  // namespace toolkit::user_control

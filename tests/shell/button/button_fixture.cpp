@@ -13,8 +13,8 @@ constexpr int kButtonTop = 600;
 
 }  // namespace
 
-toolkit::FontDescription DialogFont() {
-  toolkit::FontDescription font;
+FontDescription DialogFont() {
+  FontDescription font;
   font.face = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
   font.sizeTenThousandths = 97500;
   font.weight = 400;
@@ -40,7 +40,8 @@ const CapturedPixels& SkinPixels(Skin skin) {
 Skin Picture(Skin skin) { return skin == Skin::HighLightSelect ? Skin::HighLight : skin; }
 
 const char* SkinName(Skin skin) {
-  const char* names[] = {"Normal", "HighLight", "Selected", "HighLightSelect", "Pressed", "Disable"};
+  const char* names[] = {"Normal",          "HighLight", "Selected",
+                         "HighLightSelect", "Pressed",   "Disable"};
   return names[static_cast<int>(skin)];
 }
 
@@ -64,13 +65,13 @@ void ButtonTest::TearDown() {
   PumpFor(5);
 }
 
-Command& ButtonTest::Load(const toolkit::PropertyBag& stored, double width, double height) {
+Command& ButtonTest::Load(const PropertyBag& stored, double width, double height) {
   button_ = std::make_unique<Command>();
   button_->SetAmbientFont(DialogFont());
   button_->Click = [this] { ++clicks_; };
   button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
-  EXPECT_TRUE(toolkit::SiteControl(*button_, TestForm(), {kButtonLeft, kButtonTop, width, height},
-                                   &stored));
+  EXPECT_TRUE(toolkit::user_control::SiteControl(
+      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, &stored));
   return *button_;
 }
 
@@ -79,8 +80,8 @@ Command& ButtonTest::New(double width, double height) {
   button_->SetAmbientFont(DialogFont());
   button_->Click = [this] { ++clicks_; };
   button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
-  EXPECT_TRUE(toolkit::SiteControl(*button_, TestForm(), {kButtonLeft, kButtonTop, width, height},
-                                   nullptr));
+  EXPECT_TRUE(toolkit::user_control::SiteControl(
+      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, nullptr));
   return *button_;
 }
 
@@ -123,7 +124,7 @@ void ButtonTest::ParkPointer() const {
 }
 
 CapturedPixels ButtonTest::Face() const {
-  const toolkit::PersistentImage& image = button_->Image();
+  const toolkit::user_control::PersistentImage& image = button_->Image();
   return CapturedPixels::FromDc(image.dc(), image.width(), image.height());
 }
 
@@ -147,11 +148,11 @@ std::optional<Skin> ButtonTest::SkinShown() const {
 }
 
 void ButtonTest::Poison() {
-  const toolkit::PersistentImage& image = button_->Image();
+  const toolkit::user_control::PersistentImage& image = button_->Image();
   SetPixel(image.dc(), image.width() / 2, image.height() - 6, kPoison);
 }
 
 bool ButtonTest::Poisoned() const {
-  const toolkit::PersistentImage& image = button_->Image();
+  const toolkit::user_control::PersistentImage& image = button_->Image();
   return GetPixel(image.dc(), image.width() / 2, image.height() - 6) == kPoison;
 }

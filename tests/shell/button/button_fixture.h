@@ -13,8 +13,11 @@
 #include "support/captured_pixels.h"
 #include "toolkit/user_control/control_site.h"
 
+using toolkit::user_control::FontDescription;
+using toolkit::user_control::PropertyBag;
+
 // "ＭＳ Ｐゴシック", 9.75 pt, character set 128: the settings dialog's font.
-toolkit::FontDescription DialogFont();
+FontDescription DialogFont();
 // The skin image as the program's resources hold it.
 const CapturedPixels& SkinPixels(Skin skin);
 // HighLightSelect holds the same picture as HighLight.
@@ -27,7 +30,7 @@ class ButtonTest : public ::testing::Test {
   void TearDown() override;
 
   // A button read from stored form data (an empty bag gives every read default).
-  Command& Load(const toolkit::PropertyBag& stored, double width = 1155, double height = 375);
+  Command& Load(const PropertyBag& stored, double width = 1155, double height = 375);
   // A new button, not loaded from stored data.
   Command& New(double width = 1155, double height = 375);
 

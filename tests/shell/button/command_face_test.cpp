@@ -41,7 +41,10 @@ class CommandFaceTest : public ButtonTest {
       case Skin::Normal: button_->Visible(); break;
       case Skin::HighLight: Move(); break;
       case Skin::Selected: Focus(); break;
-      case Skin::HighLightSelect: Focus(); Move(); break;
+      case Skin::HighLightSelect:
+        Focus();
+        Move();
+        break;
       case Skin::Pressed: Send(WM_LBUTTONDOWN, MK_LBUTTON); break;
       case Skin::Disable: button_->Enabled(false); break;
     }
@@ -57,8 +60,8 @@ class CommandFaceTest : public ButtonTest {
       for (int x = 4; x < face.width() - 4; ++x) {
         COLORREF got = face.At(x, y);
         if (!Near(got, expected, 3) && wrong++ < 3) {
-          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << Hex(got)
-                        << ", gradient " << Hex(expected);
+          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << Hex(got) << ", gradient "
+                        << Hex(expected);
         }
       }
     }
@@ -133,13 +136,13 @@ class CommandFaceTest : public ButtonTest {
   }
 };
 
-const Skin kAllSkins[] = {Skin::Normal, Skin::HighLight, Skin::Selected, Skin::HighLightSelect,
-                          Skin::Pressed, Skin::Disable};
+const Skin kAllSkins[] = {Skin::Normal,          Skin::HighLight, Skin::Selected,
+                          Skin::HighLightSelect, Skin::Pressed,   Skin::Disable};
 
 TEST_F(CommandFaceTest, TheMainButtonsFaceGetsItsPiecesAtTheirPlaces) {
   for (Skin skin : kAllSkins) {
     SCOPED_TRACE(SkinName(skin));
-    Load(toolkit::PropertyBag(), 1155, 375);
+    Load(PropertyBag(), 1155, 375);
     Show(skin);
     // 1155 × 375 twips: pieces at x = 1, 60, 1095 and y = 1, 60, 315 twips.
     ExpectCornersUnscaled(skin, 77, 25);
@@ -157,7 +160,7 @@ TEST_F(CommandFaceTest, TheMainButtonsFaceGetsItsPiecesAtTheirPlaces) {
 TEST_F(CommandFaceTest, ALowFaceCompressesTheSideEdgesAndKeepsItsCorners) {
   for (Skin skin : kAllSkins) {
     SCOPED_TRACE(SkinName(skin));
-    Load(toolkit::PropertyBag(), 615, 315);  // the file button: 41 × 21 pixels
+    Load(PropertyBag(), 615, 315);  // the file button: 41 × 21 pixels
     Show(skin);
     ExpectCornersUnscaled(skin, 41, 21);
     // h = 195 twips: the 17 middle rows of the skin squeezed into 13.
@@ -170,7 +173,7 @@ TEST_F(CommandFaceTest, ALowFaceCompressesTheSideEdgesAndKeepsItsCorners) {
 }
 
 TEST_F(CommandFaceTest, AWideFaceStretchesOnlyTheMiddleOfTheTopAndBottomEdges) {
-  Load(toolkit::PropertyBag(), 3000, 375);  // 200 × 25 pixels
+  Load(PropertyBag(), 3000, 375);  // 200 × 25 pixels
   Show(Skin::Selected);
   ExpectCornersUnscaled(Skin::Selected, 200, 25);
   ExpectStretchedBand(Skin::Selected, true, 0, 0, 192, 0, "top edge");
@@ -190,10 +193,18 @@ struct GradientRow {
 TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheState) {
   const GradientRow rows[] = {
       {0, "Normal after loading", [](CommandFaceTest&) {}, 0, Skin::Normal, false},
-      {1, "Normal in state 1", [](CommandFaceTest& t) { t.button_->Initialize(); t.button_->Visible(); },
+      {1, "Normal in state 1",
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.button_->Visible();
+       },
        1, Skin::Normal, false},
-      {2, "HighLight", [](CommandFaceTest& t) { t.button_->Initialize(); t.Move(); }, 2,
-       Skin::HighLight, true},
+      {2, "HighLight",
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.Move();
+       },
+       2, Skin::HighLight, true},
       {3, "Normal after the highlight ends",
        [](CommandFaceTest& t) {
          t.button_->Initialize();
@@ -201,14 +212,26 @@ TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheS
          t.TickWithPointerAt(t.OutsideButton());
        },
        1, Skin::Normal, false},
-      {4, "Selected", [](CommandFaceTest& t) { t.button_->Initialize(); t.Focus(); }, 3,
-       Skin::Selected, false},
+      {4, "Selected",
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.Focus();
+       },
+       3, Skin::Selected, false},
       {5, "HighLightSelect reached from Selected",
-       [](CommandFaceTest& t) { t.button_->Initialize(); t.Focus(); t.Move(); }, 4,
-       Skin::HighLightSelect, false},
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.Focus();
+         t.Move();
+       },
+       4, Skin::HighLightSelect, false},
       {6, "Pressed on gaining the focus while hovered",
-       [](CommandFaceTest& t) { t.button_->Initialize(); t.Move(); t.Focus(); }, 4, Skin::Pressed,
-       true},
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.Move();
+         t.Focus();
+       },
+       4, Skin::Pressed, true},
       {7, "HighLightSelect after a click from hovering",
        [](CommandFaceTest& t) {
          t.button_->Initialize();
@@ -218,17 +241,29 @@ TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheS
        },
        4, Skin::HighLightSelect, true},
       {8, "Pressed on a selected button",
-       [](CommandFaceTest& t) { t.button_->Initialize(); t.Focus(); t.Send(WM_LBUTTONDOWN, MK_LBUTTON); },
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.Focus();
+         t.Send(WM_LBUTTONDOWN, MK_LBUTTON);
+       },
        3, Skin::Pressed, false},
-      {9, "Disable in state 1", [](CommandFaceTest& t) { t.button_->Initialize(); t.button_->Enabled(false); },
+      {9, "Disable in state 1",
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.button_->Enabled(false);
+       },
        1, Skin::Disable, false},
       {10, "Disable while hovered",
-       [](CommandFaceTest& t) { t.button_->Initialize(); t.Move(); t.button_->Enabled(false); }, 2,
-       Skin::Disable, true},
+       [](CommandFaceTest& t) {
+         t.button_->Initialize();
+         t.Move();
+         t.button_->Enabled(false);
+       },
+       2, Skin::Disable, true},
   };
   for (const GradientRow& row : rows) {
     SCOPED_TRACE(testing::Message() << "row " << row.index << ": " << row.what);
-    Load(toolkit::PropertyBag(), 1155, 375);
+    Load(PropertyBag(), 1155, 375);
     row.reach(*this);
     ASSERT_EQ(button_->Fields().ButtonState, row.state);
     EXPECT_EQ(button_->Fields().GradientReversed, row.darkOnTop);
@@ -244,14 +279,14 @@ TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheS
 }
 
 TEST_F(CommandFaceTest, TheGradientAlsoFillsTheMiddleOfALowFace) {
-  Load(toolkit::PropertyBag(), 615, 315);
+  Load(PropertyBag(), 615, 315);
   button_->Initialize();
   Move();
   ExpectGradientMiddle(kShade, kLight, "615 x 315 HighLight");
 }
 
 TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidth) {
-  toolkit::PropertyBag stored;
+  PropertyBag stored;
   stored.Set("Caption", std::string("\x90\xdd\x92\xe8"));  // "設定"
   Command& button = Load(stored, 1155, 375);
   EXPECT_DOUBLE_EQ(button.LblMsg().Top(), 80);
@@ -278,13 +313,13 @@ TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidt
   EXPECT_LE(ink.bottom, 18) << "cut at the label's 195 twips";
   EXPECT_NEAR((ink.left + ink.right) / 2.0, 77 / 2.0, 1.5) << "centred";
 
-  Load(toolkit::PropertyBag(), 615, 315);
+  Load(PropertyBag(), 615, 315);
   EXPECT_DOUBLE_EQ(button_->LblMsg().Top(), 50);
   EXPECT_DOUBLE_EQ(button_->LblMsg().Width(), 615);
 }
 
 TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndLaysTheCaptionOutAgain) {
-  Command& button = Load(toolkit::PropertyBag());
+  Command& button = Load(PropertyBag());
   button.Initialize();
   Focus();
   ASSERT_EQ(SkinShown(), Skin::Selected);
@@ -301,7 +336,7 @@ TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndLaysTheCaptionOut
 }
 
 TEST_F(CommandFaceTest, AnInvisibleButtonShowsTheFormInsteadOfItsFaceButKeepsItsCaption) {
-  Command& button = Load(toolkit::PropertyBag());
+  Command& button = Load(PropertyBag());
   button.Visible(false);
   CapturedPixels shown = CapturedPixels::FromPrintClient(button.hwnd());
   EXPECT_EQ(shown.At(0, 0), FormBackground());
@@ -313,7 +348,8 @@ TEST_F(CommandFaceTest, AnInvisibleButtonShowsTheFormInsteadOfItsFaceButKeepsIts
   EXPECT_FALSE(button.Visible());
 
   button.Visible(true);
-  EXPECT_EQ(CapturedPixels::FromPrintClient(button.hwnd()).At(0, 0), SkinPixels(Skin::Normal).At(0, 0));
+  EXPECT_EQ(CapturedPixels::FromPrintClient(button.hwnd()).At(0, 0),
+            SkinPixels(Skin::Normal).At(0, 0));
   EXPECT_TRUE(button.Visible());
 }
 

@@ -5,13 +5,11 @@
 
 namespace {
 
-using toolkit::PropertyBag;
-
 constexpr char kCancelCaption[] = "\xb7\xac\xdd\xbe\xd9";  // "ｷｬﾝｾﾙ", half-width
 constexpr std::int32_t kRed = 0x0000FF;
 
-toolkit::FontDescription TahomaBoldItalic() {
-  toolkit::FontDescription font;
+FontDescription TahomaBoldItalic() {
+  FontDescription font;
   font.face = "Tahoma";
   font.sizeTenThousandths = 120000;
   font.weight = 700;
@@ -35,8 +33,9 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
   button.FontColour(kRed);
   button.Visible(false);
   button.Enabled(false);
-  const std::string text = toolkit::FormatPropertyText(toolkit::SaveControl(button));
-  PropertyBag saved = toolkit::ParsePropertyText(text);
+  const std::string text =
+      toolkit::user_control::FormatPropertyText(toolkit::user_control::SaveControl(button));
+  PropertyBag saved = toolkit::user_control::ParsePropertyText(text);
   EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "Caption",
                                                     "Font", "FontColour", "Visible"}))
       << text;
@@ -57,14 +56,14 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
 
 TEST_F(CommandPropertiesTest, ValuesEqualToTheirWriteDefaultsAreLeftOut) {
   Command& button = Load(PropertyBag());
-  PropertyBag saved = toolkit::SaveControl(button);
+  PropertyBag saved = toolkit::user_control::SaveControl(button);
   EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty"}));
 
   button.Caption("Command1");
-  saved = toolkit::SaveControl(button);
+  saved = toolkit::user_control::SaveControl(button);
   EXPECT_EQ(saved.ReadProperty<std::string>("Caption", ""), "Command1");
   button.Caption("Command");
-  EXPECT_EQ(toolkit::SaveControl(button).Find("Caption"), nullptr);
+  EXPECT_EQ(toolkit::user_control::SaveControl(button).Find("Caption"), nullptr);
 }
 
 TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
@@ -81,7 +80,7 @@ TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
 }
 
 TEST_F(CommandPropertiesTest, StoredNamesMatchInAnyLetterCase) {
-  PropertyBag stored = toolkit::ParsePropertyText(
+  PropertyBag stored = toolkit::user_control::ParsePropertyText(
       "caption = str \"\x90\xdd\x92\xe8\"\r\n"
       "font = font \"Tahoma\" 12 700 1 0 0 0\r\n"
       "ENABLED = bool False\r\n"
@@ -94,7 +93,7 @@ TEST_F(CommandPropertiesTest, StoredNamesMatchInAnyLetterCase) {
   EXPECT_FALSE(button.Fields().EnabledValue);
   EXPECT_EQ(button.Fields().FirstRun, 0);
   EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
-  EXPECT_EQ(button.GetBackStyle(), toolkit::BackStyle::Transparent);
+  EXPECT_EQ(button.GetBackStyle(), toolkit::user_control::BackStyle::Transparent);
 }
 
 TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheReadDefault) {
@@ -107,7 +106,7 @@ TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheRead
   EXPECT_TRUE(button.Fields().EnabledValue);
   EXPECT_EQ(button.Fields().FirstRun, 1);
   EXPECT_EQ(button.LblMsg().ForeColour(), 0);
-  EXPECT_EQ(button.GetBackStyle(), toolkit::BackStyle::Opaque);
+  EXPECT_EQ(button.GetBackStyle(), toolkit::user_control::BackStyle::Opaque);
 }
 
 TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
@@ -121,9 +120,9 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
 
   // Saved as it is, it stays so.
   button.Font(TahomaBoldItalic());
-  PropertyBag saved = toolkit::SaveControl(button);
-  EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun",
-                                                    "Font"}));
+  PropertyBag saved = toolkit::user_control::SaveControl(button);
+  EXPECT_EQ(Names(saved),
+            (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"}));
   EXPECT_EQ(saved.ReadProperty<bool>("Enabled", true), false);
   EXPECT_EQ(saved.ReadProperty<std::uint8_t>("FirstRun", 1), 0);
 
@@ -133,7 +132,8 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   EXPECT_EQ(SkinShown(), Skin::Normal);
   EXPECT_TRUE(button.LblMsg().Enabled());
   button.Font(DialogFont());
-  EXPECT_EQ(Names(toolkit::SaveControl(button)), (std::vector<std::string>{"_extentx", "_extenty"}));
+  EXPECT_EQ(Names(toolkit::user_control::SaveControl(button)),
+            (std::vector<std::string>{"_extentx", "_extenty"}));
 
   Command& reloaded = Load(saved);
   EXPECT_FALSE(reloaded.Fields().EnabledValue);

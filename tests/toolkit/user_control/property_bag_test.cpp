@@ -1,12 +1,12 @@
 // The named-value store hosted controls keep with their forms.
-#include <gtest/gtest.h>
-
 #include "toolkit/user_control/property_bag.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-using toolkit::FontDescription;
-using toolkit::PropertyBag;
+using toolkit::user_control::FontDescription;
+using toolkit::user_control::PropertyBag;
 
 FontDescription Gothic975() {
   FontDescription font;
@@ -63,13 +63,13 @@ TEST(PropertyBagTest, NamesMatchInAnyLetterCaseAndKeepTheirPlace) {
   ASSERT_EQ(bag.Entries().size(), 2u);
   EXPECT_EQ(bag.Entries()[0].first, "caption") << "replaced in place, first spelling kept";
   EXPECT_EQ(bag.ReadProperty<std::string>("Caption", ""), "OK");
-  EXPECT_FALSE(toolkit::SamePropertyName("Caption", "Captio"));
-  EXPECT_FALSE(toolkit::SamePropertyName("Caption", "Caption "));
+  EXPECT_FALSE(toolkit::user_control::SamePropertyName("Caption", "Captio"));
+  EXPECT_FALSE(toolkit::user_control::SamePropertyName("Caption", "Caption "));
 }
 
 struct ConversionRow {
   int index;
-  toolkit::PropertyValue stored;
+  toolkit::user_control::PropertyValue stored;
   std::int64_t expected;  // what ReadProperty gives with the default -99 (or 7 for u8)
   char type;              // 'b' bool, 'u' uint8, 's' int16, 'i' int32
 };
@@ -81,7 +81,7 @@ TEST(PropertyBagTest, StoredNumbersReadAsOtherNumberTypesOnlyWhenTheyFit) {
       {2, std::int16_t{-1}, 7, 'u'},   // negative: default
       {3, true, -1, 's'},              // True is -1
       {4, false, 0, 'i'},
-      {5, std::int16_t{-1}, 1, 'b'},   // any non-zero number is True
+      {5, std::int16_t{-1}, 1, 'b'},  // any non-zero number is True
       {6, std::uint8_t{0}, 0, 'b'},
       {7, std::int32_t{40000}, -99, 's'},
       {8, std::string("5"), -99, 'i'},  // text is not a number

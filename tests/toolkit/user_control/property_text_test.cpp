@@ -1,13 +1,13 @@
 // The text form in which a host keeps a control's named values with its form.
-#include <gtest/gtest.h>
-
 #include "toolkit/user_control/property_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-using toolkit::FontDescription;
-using toolkit::PropertyBag;
-using toolkit::PropertyValue;
+using toolkit::user_control::FontDescription;
+using toolkit::user_control::PropertyBag;
+using toolkit::user_control::PropertyValue;
 
 TEST(PropertyTextTest, EveryValueTypeAndAnyTextSurviveTheRoundTripByteForByte) {
   PropertyBag bag;
@@ -28,7 +28,8 @@ TEST(PropertyTextTest, EveryValueTypeAndAnyTextSurviveTheRoundTripByteForByte) {
   bag.Set("FontColour", std::int32_t{INT32_MIN});
   bag.Set("Visible", std::int16_t{-32768});
 
-  PropertyBag back = toolkit::ParsePropertyText(toolkit::FormatPropertyText(bag));
+  PropertyBag back =
+      toolkit::user_control::ParsePropertyText(toolkit::user_control::FormatPropertyText(bag));
 
   ASSERT_EQ(back.Entries().size(), bag.Entries().size());
   for (size_t i = 0; i < bag.Entries().size(); ++i) {
@@ -46,7 +47,7 @@ TEST(PropertyTextTest, IsWrittenOneValueALineWithItsType) {
   font.sizeTenThousandths = 82500;
   font.charset = 0;
   bag.Set("Font", font);
-  EXPECT_EQ(toolkit::FormatPropertyText(bag),
+  EXPECT_EQ(toolkit::user_control::FormatPropertyText(bag),
             "Caption = str \"OK\"\r\n"
             "Enabled = bool False\r\n"
             "Font = font \"Tahoma\" 8.25 400 0 0 0 0\r\n");
@@ -67,15 +68,15 @@ TEST(PropertyTextTest, LinesThatCannotBeReadAreSkippedAndTheRestIsKept) {
       "A = i32 12x",
       "A = bool true",
       "A = float 1.5",
-      "A = font \"Arial\" 9 400 0 0 0",        // one field short
-      "A = font \"Arial\" 0 400 0 0 0 0",      // no size
-      "A = font \"Arial\" 9 400 0 0 0 256",    // no such character set
+      "A = font \"Arial\" 9 400 0 0 0",      // one field short
+      "A = font \"Arial\" 0 400 0 0 0 0",    // no size
+      "A = font \"Arial\" 9 400 0 0 0 256",  // no such character set
       "A =",
       "",
   };
   for (const char* bad : badLines) {
     std::string text = std::string("Before = i32 1\n") + bad + "\nAfter = i32 2\n";
-    PropertyBag bag = toolkit::ParsePropertyText(text);
+    PropertyBag bag = toolkit::user_control::ParsePropertyText(text);
     EXPECT_EQ(bag.Find("A"), nullptr) << bad;
     EXPECT_EQ(bag.ReadProperty<std::int32_t>("Before", 0), 1) << bad;
     EXPECT_EQ(bag.ReadProperty<std::int32_t>("After", 0), 2) << bad;
@@ -83,7 +84,7 @@ TEST(PropertyTextTest, LinesThatCannotBeReadAreSkippedAndTheRestIsKept) {
 }
 
 TEST(PropertyTextTest, ReadsBothLineEndsAndALaterLineOfTheSameNameInAnyCaseWins) {
-  PropertyBag bag = toolkit::ParsePropertyText(
+  PropertyBag bag = toolkit::user_control::ParsePropertyText(
       "  Caption  =  str  \"one\"\r\ncaption = str \"two\"\nFont = font \"\" 12.5 400 0 1 0 1");
   ASSERT_EQ(bag.Entries().size(), 2u);
   EXPECT_EQ(bag.ReadProperty<std::string>("CAPTION", ""), "two");
