@@ -1,0 +1,88 @@
+#pragma once
+// Command: the shell's own push button, a hosted control with a skinned face (border from
+// one of six skins, vertical gradient inside, centred caption) whose skin follows the
+// pointer, the keyboard focus and the left mouse button. A 100 ms timer notices when the
+// pointer has left. The button handles no keys: the keyboard only moves the focus.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "shell/button/command_fields.h"
+#include "shell/button/skin.h"
+#include "shell/button/skin_images.h"
+#include "toolkit/user_control/user_control.h"
+#include "toolkit/user_control/window_timer.h"
+#include "toolkit/user_control/windowless_label.h"
+
+struct Reaction;
+
+// The stored caption is left out when it equals this, and reads as this when absent.
+inline constexpr char kDefaultCaption[] = "Command";
+inline constexpr UINT_PTR kTmrMouseId = 1;
+inline constexpr UINT kTmrMouseInterval = 100;
+
+class Command : public toolkit::user_control::UserControl {
+ public:
+  Command();
+
+  // State 1 and pointer tracking on; paints nothing. The host calls it once the form is
+  // loaded; until then the button does no hover tracking.
+  void Initialize();
+  // Raised after a mouse-button release, unless the pointer left while the left button was
+  // held. The handler may close the form that hosts this button.
+  std::function<void()> Click;
+
+  std::string Caption() const;
+  // Neither repaints the face nor moves the caption.
+  void Caption(const std::string& text);
+  toolkit::user_control::FontDescription Font() const;
+  void Font(const toolkit::user_control::FontDescription& font);
+  // Reading repaints Normal on an enabled button.
+  std::int32_t FontColour();
+  // A colour the platform refuses changes nothing and is not reported to the container.
+  void FontColour(std::int32_t colour);
+  // The first read of a new button makes it an ordinary enabled button.
+  bool Enabled();
+  void Enabled(bool value);
+  // False: the painted face is hidden and the caption stays. Reading True repaints Normal
+  // on an enabled button.
+  bool Visible();
+  void Visible(bool value);
+
+  const CommandFields& Fields() const { return fields_; }
+  const toolkit::user_control::WindowlessLabel& LblMsg() const { return LblMsg_; }
+  const toolkit::user_control::WindowTimer& TmrMouse() const { return TmrMouse_; }
+
+ protected:
+  void OnMouseDown(int button, int shift, double x, double y) override;
+  void OnMouseMove(int buttons, int shift, double x, double y) override;
+  void OnMouseUp(int button, int shift, double x, double y) override;
+  void OnGotFocus() override;
+  void OnLostFocus() override;
+  void OnResize() override;
+  void OnTimer(UINT_PTR id) override;
+  void OnWindowCreated() override;
+  void OnWindowDestroyed() override;
+  void OnReadProperties(const toolkit::user_control::PropertyBag& bag) override;
+  void OnWriteProperties(toolkit::user_control::PropertyBag& bag) override;
+
+ private:
+  void TmrMouse_Timer();
+  void MouseLeave();
+  void ApplyEnabled();
+  void RefreshButton();
+  void Paint(const Reaction& reaction);
+  void DrawButton(Skin skin);
+  void DrawGradient();
+
+  CommandFields fields_;
+  toolkit::user_control::WindowlessLabel LblMsg_;
+  toolkit::user_control::WindowTimer TmrMouse_;
+  SkinImages skins_;
+  // Kept with the button between paints; only entries 0 and 1 are ever set.
+  std::array<TRIVERTEX, 3> vertices_{};
+  GRADIENT_RECT gradientRect_{};
+};

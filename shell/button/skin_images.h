@@ -1,0 +1,18 @@
+#pragma once
+// The six skins as bitmaps, loaded from the program's resources; a skin that cannot be
+// loaded paints nothing, and the face shows its gradient there.
+#include <windows.h>
+
+#include <array>
+
+#include "shell/button/skin.h"
+#include "toolkit/user_control/gdi_handles.h"
+
+class SkinImages {
+ public:
+  SkinImages();
+  HBITMAP operator[](Skin skin) const { return images_[static_cast<int>(skin)].get(); }
+
+ private:
+  std::array<toolkit::user_control::GdiObject<HBITMAP>, kSkinCount> images_;
+};

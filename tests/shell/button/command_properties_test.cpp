@@ -1,0 +1,201 @@
+// The button's stored properties as its container saves and loads them with the form, the
+// notifications it gives, and how a new button sets itself up on the first read of Enabled.
+#include "button_fixture.h"
+#include "toolkit/user_control/property_text.h"
+
+namespace {
+
+constexpr char kCancelCaption[] = "\xb7\xac\xdd\xbe\xd9";  // "ｷｬﾝｾﾙ", half-width
+constexpr std::int32_t kRed = 0x0000FF;
+
+FontDescription TahomaBoldItalic() {
+  FontDescription font;
+  font.face = "Tahoma";
+  font.sizeTenThousandths = 120000;
+  font.weight = 700;
+  font.italic = true;
+  font.charset = 0;
+  return font;
+}
+
+std::vector<std::string> Names(const PropertyBag& bag) {
+  std::vector<std::string> names;
+  for (const auto& entry : bag.Entries()) names.push_back(entry.first);
+  return names;
+}
+
+using CommandPropertiesTest = ButtonTest;
+
+TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWriteOrder) {
+  Command& button = Load(PropertyBag(), 615, 315);
+  button.Caption(kCancelCaption);
+  button.Font(TahomaBoldItalic());
+  button.FontColour(kRed);
+  button.Visible(false);
+  button.Enabled(false);
+  const std::string text =
+      toolkit::user_control::FormatPropertyText(toolkit::user_control::SaveControl(button));
+  PropertyBag saved = toolkit::user_control::ParsePropertyText(text);
+  EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "Caption",
+                                                    "Font", "FontColour", "Visible"}))
+      << text;
+
+  Command& again = Load(saved, 1155, 375);
+  EXPECT_EQ(again.Caption(), kCancelCaption);
+  EXPECT_EQ(again.Font(), TahomaBoldItalic());
+  EXPECT_FALSE(again.Fields().EnabledValue);
+  EXPECT_EQ(again.Fields().FirstRun, 1);
+  EXPECT_FALSE(again.Visible());
+  EXPECT_EQ(again.FontColour(), kRed);
+  RECT client{};
+  GetClientRect(again.hwnd(), &client);
+  EXPECT_EQ(client.right, 41) << "the stored extent wins over the placement";
+  EXPECT_EQ(client.bottom, 21);
+  EXPECT_EQ(SkinShown(), Skin::Disable);
+}
+
+TEST_F(CommandPropertiesTest, ValuesEqualToTheirWriteDefaultsAreLeftOut) {
+  Command& button = Load(PropertyBag());
+  PropertyBag saved = toolkit::user_control::SaveControl(button);
+  EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty"}));
+
+  button.Caption("Command1");
+  saved = toolkit::user_control::SaveControl(button);
+  EXPECT_EQ(saved.ReadProperty<std::string>("Caption", ""), "Command1");
+  button.Caption("Command");
+  EXPECT_EQ(toolkit::user_control::SaveControl(button).Find("Caption"), nullptr);
+}
+
+TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
+  Command& button = Load(PropertyBag());
+  EXPECT_TRUE(button.Fields().EnabledValue);
+  EXPECT_EQ(button.Fields().FirstRun, 1);
+  EXPECT_EQ(button.Fields().ButtonState, 0);
+  EXPECT_EQ(button.Caption(), "Command") << "one default for write and read";
+  EXPECT_EQ(button.Font(), DialogFont()) << "the container's ambient font";
+  EXPECT_EQ(button.FontColour(), 0);
+  EXPECT_TRUE(button.Visible());
+  EXPECT_TRUE(button.LblMsg().Enabled());
+  EXPECT_EQ(SkinShown(), Skin::Normal);
+}
+
+TEST_F(CommandPropertiesTest, StoredNamesMatchInAnyLetterCase) {
+  PropertyBag stored = toolkit::user_control::ParsePropertyText(
+      "caption = str \"\x90\xdd\x92\xe8\"\r\n"
+      "font = font \"Tahoma\" 12 700 1 0 0 0\r\n"
+      "ENABLED = bool False\r\n"
+      "firstrun = u8 0\r\n"
+      "fontcolour = i32 255\r\n"
+      "VISIBLE = i16 0\r\n");
+  Command& button = Load(stored);
+  EXPECT_EQ(button.Caption(), "\x90\xdd\x92\xe8");
+  EXPECT_EQ(button.Font(), TahomaBoldItalic());
+  EXPECT_FALSE(button.Fields().EnabledValue);
+  EXPECT_EQ(button.Fields().FirstRun, 0);
+  EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
+  EXPECT_EQ(button.GetBackStyle(), toolkit::user_control::BackStyle::Transparent);
+}
+
+TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheReadDefault) {
+  PropertyBag stored;
+  stored.Set("Enabled", std::string("yes"));
+  stored.Set("FirstRun", std::int32_t{300});
+  stored.Set("FontColour", std::int32_t{0x12000000});
+  stored.Set("Visible", std::int16_t{5});
+  Command& button = Load(stored);
+  EXPECT_TRUE(button.Fields().EnabledValue);
+  EXPECT_EQ(button.Fields().FirstRun, 1);
+  EXPECT_EQ(button.LblMsg().ForeColour(), 0);
+  EXPECT_EQ(button.GetBackStyle(), toolkit::user_control::BackStyle::Opaque);
+}
+
+TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
+  Command& button = New();
+  EXPECT_FALSE(button.Fields().EnabledValue);
+  EXPECT_EQ(button.Fields().FirstRun, 0);
+  EXPECT_EQ(button.Caption(), "Command");
+  EXPECT_EQ(button.Font(), DialogFont()) << "the caption's design font";
+  EXPECT_EQ(SkinShown(), Skin::Disable) << "its first sizing";
+  EXPECT_FALSE(button.LblMsg().Enabled());
+
+  // Saved as it is, it stays so.
+  button.Font(TahomaBoldItalic());
+  PropertyBag saved = toolkit::user_control::SaveControl(button);
+  EXPECT_EQ(Names(saved),
+            (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"}));
+  EXPECT_EQ(saved.ReadProperty<bool>("Enabled", true), false);
+  EXPECT_EQ(saved.ReadProperty<std::uint8_t>("FirstRun", 1), 0);
+
+  EXPECT_TRUE(button.Enabled());
+  EXPECT_TRUE(button.Fields().EnabledValue);
+  EXPECT_EQ(button.Fields().FirstRun, 1);
+  EXPECT_EQ(SkinShown(), Skin::Normal);
+  EXPECT_TRUE(button.LblMsg().Enabled());
+  button.Font(DialogFont());
+  EXPECT_EQ(Names(toolkit::user_control::SaveControl(button)),
+            (std::vector<std::string>{"_extentx", "_extenty"}));
+
+  Command& reloaded = Load(saved);
+  EXPECT_FALSE(reloaded.Fields().EnabledValue);
+  EXPECT_EQ(reloaded.Fields().FirstRun, 0);
+  EXPECT_EQ(reloaded.Font(), TahomaBoldItalic());
+}
+
+TEST_F(CommandPropertiesTest, WhileFirstRunIsZeroEveryRefreshOfAnEnabledButtonBlackensTheCaption) {
+  Command& button = New();
+  button.FontColour(kRed);
+  EXPECT_EQ(button.LblMsg().ForeColour(), kRed) << "disabled: the refresh does nothing";
+  button.Enabled(true);  // written, not read: FirstRun stays 0
+  ASSERT_EQ(button.Fields().FirstRun, 0);
+  button.FontColour(kRed);
+  EXPECT_EQ(button.LblMsg().ForeColour(), 0);
+
+  button.Enabled();  // the first read
+  button.FontColour(kRed);
+  EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
+}
+
+TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
+  Command& button = Load(PropertyBag());
+  button.Initialize();
+  const double captionTop = button.LblMsg().Top();
+  Poison();
+  button.Caption("OK");
+  EXPECT_TRUE(Poisoned()) << "writing the caption does not repaint";
+  EXPECT_DOUBLE_EQ(button.LblMsg().Top(), captionTop);
+  button.Font(TahomaBoldItalic());
+  button.FontColour(kRed);
+  button.FontColour(0x12345678);  // refused
+  button.Enabled(false);
+  button.Enabled(true);
+  button.Visible(false);
+  button.Visible(true);
+  EXPECT_EQ(changed_, (std::vector<std::string>{"Caption", "Font", "FontColour", "Enabled",
+                                                "Enabled", "Visible", "Visible"}));
+  EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
+
+  Poison();
+  button.FontColour(0x12345678);
+  EXPECT_FALSE(Poisoned()) << "a refused colour still refreshes the face";
+}
+
+TEST_F(CommandPropertiesTest, ReadingFontColourOrVisibleRepaintsNormalWithoutChangingTheState) {
+  Command& button = Load(PropertyBag());
+  button.Initialize();
+  Move();
+  ASSERT_EQ(SkinShown(), Skin::HighLight);
+  EXPECT_EQ(button.FontColour(), 0);
+  EXPECT_EQ(SkinShown(), Skin::Normal);
+  EXPECT_EQ(button.Fields().ButtonState, 2);
+  Move();
+  EXPECT_EQ(SkinShown(), Skin::Normal) << "looks normal until the pointer leaves and returns";
+
+  TickWithPointerAt(OutsideButton());
+  Move();
+  ASSERT_EQ(SkinShown(), Skin::HighLight);
+  EXPECT_TRUE(button.Visible());
+  EXPECT_EQ(SkinShown(), Skin::Normal);
+  EXPECT_EQ(button.Fields().ButtonState, 2);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "support/captured_pixels.h"
+
+namespace {
+
+// Fills a 32-bit top-down DIB through `draw`, then keeps its pixels.
+template <class Draw>
+std::vector<COLORREF> Capture(int width, int height, Draw draw) {
+  std::vector<COLORREF> pixels;
+  if (width <= 0 || height <= 0) return pixels;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  // Poison first, so a pixel nobody painted cannot pass for a painted one.
+  for (int i = 0; i < width * height; ++i) static_cast<DWORD*>(bits)[i] = 0x00CC00CC;
+  draw(dc);
+  GdiFlush();
+  pixels.resize(static_cast<size_t>(width) * height);
+  for (int i = 0; i < width * height; ++i) {
+    DWORD bgra = static_cast<DWORD*>(bits)[i];
+    pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+  }
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+}  // namespace
+
+CapturedPixels CapturedPixels::FromDc(HDC source, int width, int height) {
+  CapturedPixels captured;
+  captured.pixels_ = Capture(
+      width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
+  captured.width_ = captured.pixels_.empty() ? 0 : width;
+  captured.height_ = captured.pixels_.empty() ? 0 : height;
+  return captured;
+}
+
+CapturedPixels CapturedPixels::FromPrintClient(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  CapturedPixels captured;
+  captured.pixels_ = Capture(client.right, client.bottom, [&](HDC dc) {
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
+  captured.width_ = captured.pixels_.empty() ? 0 : client.right;
+  captured.height_ = captured.pixels_.empty() ? 0 : client.bottom;
+  return captured;
+}
+
+COLORREF CapturedPixels::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+  return pixels_[static_cast<size_t>(y) * width_ + x];
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Pixels read back from a device context or a window into memory, to check them one by one.
+#include <windows.h>
+
+#include <vector>
+
+class CapturedPixels {
+ public:
+  // A copy of the DC's top-left width × height pixels.
+  static CapturedPixels FromDc(HDC dc, int width, int height);
+  // What the window paints of its client area, asked for with WM_PRINTCLIENT.
+  static CapturedPixels FromPrintClient(HWND window);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // As RGB(); CLR_INVALID outside.
+  COLORREF At(int x, int y) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<COLORREF> pixels_;
+};

@@ -1,0 +1,104 @@
+// The named-value store hosted controls keep with their forms.
+#include "toolkit/user_control/property_bag.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using toolkit::user_control::FontDescription;
+using toolkit::user_control::PropertyBag;
+
+FontDescription Gothic975() {
+  FontDescription font;
+  font.face = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+  font.sizeTenThousandths = 97500;
+  font.charset = 128;
+  return font;
+}
+
+TEST(PropertyBagTest, WritingAValueEqualToItsDefaultStoresNothing) {
+  PropertyBag bag;
+  bag.WriteProperty<bool>("Enabled", true, true);
+  bag.WriteProperty<std::string>("Caption", "Command", "Command");
+  bag.WriteProperty<std::uint8_t>("FirstRun", 1, 1);
+  bag.WriteProperty<FontDescription>("Font", Gothic975(), Gothic975());
+  bag.WriteProperty<std::int32_t>("FontColour", 0, 0);
+  bag.WriteProperty<std::int16_t>("Visible", 1, 1);
+  EXPECT_TRUE(bag.Empty());
+
+  FontDescription bold = Gothic975();
+  bold.weight = 700;
+  bag.WriteProperty<bool>("Enabled", false, true);
+  bag.WriteProperty<FontDescription>("Font", bold, Gothic975());
+  ASSERT_EQ(bag.Entries().size(), 2u);
+  EXPECT_EQ(bag.Entries()[0].first, "Enabled");
+  EXPECT_EQ(bag.Entries()[1].first, "Font");
+}
+
+TEST(PropertyBagTest, WritingTheDefaultOverAnEarlierValueRemovesIt) {
+  PropertyBag bag;
+  bag.WriteProperty<std::string>("Caption", "OK", "Command");
+  bag.WriteProperty<std::string>("caption", "Command", "Command");
+  EXPECT_EQ(bag.Find("Caption"), nullptr);
+  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", "Command1"), "Command1");
+}
+
+TEST(PropertyBagTest, AbsentNamesReadAsTheReadDefault) {
+  PropertyBag bag;
+  bag.Set("Other", std::int32_t{5});
+  EXPECT_EQ(bag.ReadProperty<bool>("Enabled", true), true);
+  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", "Command1"), "Command1");
+  EXPECT_EQ(bag.ReadProperty<std::uint8_t>("FirstRun", 1), 1);
+  EXPECT_EQ(bag.ReadProperty<FontDescription>("Font", Gothic975()), Gothic975());
+}
+
+TEST(PropertyBagTest, NamesMatchInAnyLetterCaseAndKeepTheirPlace) {
+  PropertyBag bag;
+  bag.Set("caption", std::string("設定"));
+  bag.Set("font", Gothic975());
+  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", ""), "設定");
+  EXPECT_EQ(bag.ReadProperty<std::string>("CAPTION", ""), "設定");
+  EXPECT_EQ(bag.ReadProperty<FontDescription>("Font", {}), Gothic975());
+  bag.Set("CAPTION", std::string("OK"));
+  ASSERT_EQ(bag.Entries().size(), 2u);
+  EXPECT_EQ(bag.Entries()[0].first, "caption") << "replaced in place, first spelling kept";
+  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", ""), "OK");
+  EXPECT_FALSE(toolkit::user_control::SamePropertyName("Caption", "Captio"));
+  EXPECT_FALSE(toolkit::user_control::SamePropertyName("Caption", "Caption "));
+}
+
+struct ConversionRow {
+  int index;
+  toolkit::user_control::PropertyValue stored;
+  std::int64_t expected;  // what ReadProperty gives with the default -99 (or 7 for u8)
+  char type;              // 'b' bool, 'u' uint8, 's' int16, 'i' int32
+};
+
+TEST(PropertyBagTest, StoredNumbersReadAsOtherNumberTypesOnlyWhenTheyFit) {
+  const ConversionRow rows[] = {
+      {0, std::int32_t{5}, 5, 'u'},
+      {1, std::int32_t{300}, 7, 'u'},  // too big: default
+      {2, std::int16_t{-1}, 7, 'u'},   // negative: default
+      {3, true, -1, 's'},              // True is -1
+      {4, false, 0, 'i'},
+      {5, std::int16_t{-1}, 1, 'b'},  // any non-zero number is True
+      {6, std::uint8_t{0}, 0, 'b'},
+      {7, std::int32_t{40000}, -99, 's'},
+      {8, std::string("5"), -99, 'i'},  // text is not a number
+      {9, Gothic975(), -99, 's'},
+  };
+  for (const ConversionRow& row : rows) {
+    PropertyBag bag;
+    bag.Set("V", row.stored);
+    std::int64_t got = 0;
+    switch (row.type) {
+      case 'b': got = bag.ReadProperty<bool>("V", false) ? 1 : 0; break;
+      case 'u': got = bag.ReadProperty<std::uint8_t>("V", 7); break;
+      case 's': got = bag.ReadProperty<std::int16_t>("V", -99); break;
+      case 'i': got = bag.ReadProperty<std::int32_t>("V", -99); break;
+    }
+    EXPECT_EQ(got, row.expected) << "row " << row.index;
+  }
+}
+
+}  // namespace

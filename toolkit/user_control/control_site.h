@@ -1,0 +1,32 @@
+#pragma once
+// The container's side of a hosted control: placing it on a form from its design, and
+// keeping its named values with the form. The container keeps the control's extent under
+// its own names "_extentx" and "_extenty" (HIMETRIC); the control never sees them.
+#include <windows.h>
+
+#include "property_bag.h"
+#include "user_control.h"
+
+namespace toolkit::user_control {
+
+inline constexpr char kExtentXName[] = "_extentx";
+inline constexpr char kExtentYName[] = "_extenty";
+
+// Position and size on the parent's client area, in twips.
+struct SitePlacement {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
+// Makes the control's window, then reads its stored values (or lets a new control set
+// itself up when there are none), then gives it its size, the stored extent winning over
+// the placement's: the control sees its values before its first size change.
+bool SiteControl(UserControl& control, HWND parent, const SitePlacement& placement,
+                 const PropertyBag* stored);
+
+// The control's values as the container stores them, its extent first.
+PropertyBag SaveControl(UserControl& control);
+
+}  // namespace toolkit::user_control
