@@ -137,7 +137,8 @@ TEST_F(CdPoll, TheCurrentTrackIsComparedAsANumberAndAReplyThatIsNoneStopsThePoll
   } cases[] = {
       {"3", true, false},   {" 3 ", true, false}, {"03", true, false},  {"3.0", true, false},
       {"4", true, true},    {"3.5", true, true},  {"-3", true, true},   {"abc", false, false},
-      {"", false, false},   {"3a", false, false}, {"0x3", false, false}, {"three", false, false},
+      {"+3", true, false},  {"", false, false},   {"3a", false, false}, {"0x3", false, false},
+      {"3e0", false, false}, {"inf", false, false}, {"three", false, false}, {"3 4", false, false},
   };
   for (const Case& c : cases) {
     Open(3);

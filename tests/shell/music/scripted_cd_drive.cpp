@@ -38,7 +38,7 @@ std::vector<std::string> ScriptedCdDrive::Commands() const {
 MCIERROR WINAPI ScriptedCdDrive::Receive(LPCSTR command, LPSTR reply, UINT capacity, HWND) {
   ScriptedCdDrive& drive = *current;
   drive.sent.push_back({command, reply != nullptr, capacity});
-  const Answer answer = drive.Answer_(command);
+  const Answer answer = drive.Respond(command);
   if (reply && capacity > 0 && !answer.reply.empty()) {
     const std::size_t n = answer.reply.size() < capacity ? answer.reply.size() : capacity;
     std::memcpy(reply, answer.reply.data(), n);
@@ -47,7 +47,7 @@ MCIERROR WINAPI ScriptedCdDrive::Receive(LPCSTR command, LPSTR reply, UINT capac
   return answer.code;
 }
 
-ScriptedCdDrive::Answer ScriptedCdDrive::Answer_(const std::string& command) {
+ScriptedCdDrive::Answer ScriptedCdDrive::Respond(const std::string& command) {
   if (auto scripted = script.find(command); scripted != script.end()) return scripted->second;
   if (command == "open cdaudio") {
     open = true;

@@ -38,7 +38,7 @@ class ScriptedCdDrive {
 
  private:
   static MCIERROR WINAPI Receive(LPCSTR command, LPSTR reply, UINT capacity, HWND callback);
-  Answer Answer_(const std::string& command);
+  Answer Respond(const std::string& command);
 };
 
 // Tmsf text of the start of a track, as the drive reports positions.
