@@ -6,17 +6,20 @@ set -euo pipefail
 packages=(
   cmake ninja-build mingw-w64 googletest
   wine wine64 xvfb xauth xdotool x11-utils imagemagick
-  pulseaudio pulseaudio-utils sox lame
-  fonts-ipafont-gothic nsis zip procps
+  pulseaudio pulseaudio-utils sox lame gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-ipafont-gothic nsis zip procps locales
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Wine takes its ANSI code page (932 for LANG=ja_JP.UTF-8) from the C library's locale.
+locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' || localedef -i ja_JP -f UTF-8 ja_JP.UTF-8

@@ -1,0 +1,217 @@
+// An MP3 file played and repeated by Wine's own MPEGVideo device, heard in the bench's capture.
+#include "shell/music/mp3_player.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "command_recorder.h"
+#include "shell/music/mci_command.h"
+#include "shell/music_settings.h"
+#include "support/sound_capture.h"
+#include "support/test_media.h"
+#include "support/wait.h"
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+constexpr double kToneSeconds = 1.5;
+// Sound reaches the capture a little after it is started or stopped.
+constexpr unsigned kHearTimeoutMs = 8000;
+
+// The platform's own answer, for checking what the player left behind.
+std::string Ask(const std::string& command) {
+  char reply[128] = {};
+  if (mciSendStringA(command.c_str(), reply, sizeof reply, nullptr) != 0) return "failed";
+  return reply;
+}
+
+long PositionMs() { return std::atol(Ask("status MP3Play position").c_str()); }
+
+class Mp3Player : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    media = std::make_unique<TempFolder>();
+    // Made by lame when the test was built: 1.5 s of a 440 Hz tone.
+    const std::string built = KORVANE_TEST_MEDIA_DIR "\\tone.mp3";
+    ASSERT_TRUE(CopyFileA(built.c_str(), AnsiPath(media->File(L"tone.mp3")).c_str(), FALSE))
+        << "no " << built;
+  }
+  static void TearDownTestSuite() { media.reset(); }
+
+  void SetUp() override {
+    ASSERT_TRUE(capture.available()) << "run under the bench (KORVANE_CAPTURE)";
+    BGM_File = AnsiPath(media->File(L"tone.mp3"));
+  }
+  void TearDown() override {
+    MP3_Close();
+    BGM_File.clear();
+  }
+
+  // A copy of the test tone under another name, in a folder made for it.
+  std::wstring CopyOfTone(const std::wstring& folderName, const std::wstring& fileName) {
+    const std::wstring folder = media->File(folderName);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring path = folder + L"\\" + fileName;
+    EXPECT_TRUE(CopyFileW(media->File(L"tone.mp3").c_str(), path.c_str(), FALSE));
+    return path;
+  }
+
+  bool HearsSoundAfter(std::uint64_t mark) {
+    return WaitUntil([&] { return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty(); },
+                     kHearTimeoutMs);
+  }
+  // True when the second after `mark` (plus a moment for the sound to drain) stays quiet.
+  bool QuietAfter(std::uint64_t mark) {
+    capture.WaitForSeconds(mark, 1.5, kHearTimeoutMs);
+    return SilentTailSeconds(capture.BlockPeaksSince(mark)) >= 1.0;
+  }
+
+  static std::unique_ptr<TempFolder> media;
+  SoundCapture capture;
+};
+
+std::unique_ptr<TempFolder> Mp3Player::media;
+
+TEST_F(Mp3Player, OpeningPlaysTheFileUnderItsAliasAndClosingSilencesIt) {
+  CommandRecorder recorder;
+  const std::uint64_t start = capture.FramesNow();
+  MP3_Open();
+  EXPECT_EQ(recorder.Commands(),
+            (Commands{"open \"" + BGM_File + "\" type MPEGVideo Alias MP3Play", "play MP3Play"}));
+  for (const auto& sent : recorder.sent) EXPECT_EQ(sent.capacity, 0u) << sent.command;
+  EXPECT_TRUE(MP3_IsPlaying());
+  EXPECT_TRUE(HearsSoundAfter(start)) << "nothing reached the capture";
+
+  recorder.sent.clear();
+  MP3_Close();
+  const std::uint64_t closed = capture.FramesNow();
+  EXPECT_EQ(recorder.Commands(), (Commands{"stop MP3Play", "close MP3Play"}));
+  EXPECT_EQ(Ask("status MP3Play mode"), "failed") << "the alias is still open";
+  EXPECT_TRUE(QuietAfter(closed));
+}
+
+TEST_F(Mp3Player, AnEndedFileIsPlayedAgainFromItsStartWithinAboutASecond) {
+  const std::uint64_t start = capture.FramesNow();
+  MP3_Open();
+  CommandRecorder recorder;
+  int restarts = 0;
+  // The host's one-second timer, for long enough to hear the file three times or more.
+  for (int tick = 0; tick < 7; ++tick) {
+    PumpFor(1000);
+    recorder.sent.clear();
+    MP3_Repeat();
+    const Commands sent = recorder.Commands();
+    if (sent.size() > 1) {
+      EXPECT_EQ(sent, (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
+      ++restarts;
+    } else {
+      EXPECT_EQ(sent, (Commands{"status MP3Play mode"}));
+    }
+  }
+  PumpFor(kToneSeconds * 1000 + 500);
+  MP3_Close();
+  capture.WaitForSeconds(start, 9.5, kHearTimeoutMs);
+
+  const std::vector<SoundRun> runs = FindSoundRuns(capture.BlockPeaksSince(start), 300, 0.1);
+  ASSERT_GE(runs.size(), 3u) << "heard " << runs.size() << " plays after " << restarts << " restarts";
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    // Played from its start: every play is the whole file.
+    EXPECT_NEAR(runs[i].length, kToneSeconds, 0.25) << "play " << i << " at " << runs[i].start << " s";
+    if (i == 0) continue;
+    const double gap = runs[i].start - (runs[i - 1].start + runs[i - 1].length);
+    std::printf("gap before play %zu: %.2f s\n", i, gap);
+    EXPECT_LE(gap, 1.4) << "play " << i;
+  }
+}
+
+TEST_F(Mp3Player, APausedFileCountsAsNotPlayingAndStartsAgainFromItsStart) {
+  MP3_Open();
+  ASSERT_TRUE(WaitUntil([] { return PositionMs() >= 600; }, kHearTimeoutMs));
+  ASSERT_EQ(mciSendStringA("pause MP3Play", nullptr, 0, nullptr), 0u);
+  const long pausedAt = PositionMs();
+  EXPECT_GE(pausedAt, 600);
+  EXPECT_FALSE(MP3_IsPlaying()) << "mode " << Ask("status MP3Play mode");
+  MP3_Repeat();
+  EXPECT_TRUE(MP3_IsPlaying());
+  EXPECT_LT(PositionMs(), pausedAt) << "not started again from 0";
+}
+
+TEST_F(Mp3Player, AStoppedFileCountsAsNotPlayingAndIsStartedAgain) {
+  MP3_Open();
+  ASSERT_EQ(mciSendStringA("stop MP3Play", nullptr, 0, nullptr), 0u);
+  EXPECT_FALSE(MP3_IsPlaying()) << "mode " << Ask("status MP3Play mode");
+  MP3_Repeat();
+  EXPECT_TRUE(MP3_IsPlaying());
+}
+
+TEST_F(Mp3Player, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
+  const std::wstring base = media->path();
+  // 255 bytes in all, the longest path the settings file gives back.
+  const std::size_t longName = 255 - base.size() - 1 - std::wstring(L"\\long.mp3").size();
+  const std::wstring paths[] = {
+      CopyOfTone(L"with some blanks", L"a b c.mp3"),
+      CopyOfTone(L"音楽 ソフト", L"表示の曲.MP3"),
+      CopyOfTone(std::wstring(longName, L'x'), L"long.mp3"),
+  };
+  EXPECT_EQ(AnsiPath(paths[2]).size(), 255u);
+  for (const std::wstring& path : paths) {
+    BGM_File = AnsiPath(path);
+    ASSERT_EQ(BGM_File.find('?'), std::string::npos) << "not representable in code page 932";
+    MP3_Open();
+    EXPECT_TRUE(MP3_IsPlaying()) << BGM_File;
+    EXPECT_TRUE(WaitUntil([] { return PositionMs() >= 200; }, kHearTimeoutMs)) << BGM_File;
+    MP3_Close();
+  }
+}
+
+TEST_F(Mp3Player, AFileThatCannotBePlayedFailsSilentlyAndTheTicksStayHarmless) {
+  const std::string tone = ReadFileBytes(media->File(L"tone.mp3"));
+  std::string noise(64 * 1024, '\0');
+  std::srand(4);
+  for (char& c : noise) c = static_cast<char>(std::rand());
+  ASSERT_TRUE(WriteFileBytes(media->File(L"empty.mp3"), ""));
+  ASSERT_TRUE(WriteFileBytes(media->File(L"cut.mp3"), tone.substr(0, 300)));
+  ASSERT_TRUE(WriteFileBytes(media->File(L"noise.mp3"), noise));
+  ASSERT_TRUE(WriteFileBytes(media->File(L"text.mp3"), "not a sound at all"));
+
+  struct Case {
+    const char* what;
+    std::string path;
+    bool sendsNothing;
+  } cases[] = {
+      {"missing file", AnsiPath(media->File(L"missing.mp3")), false},
+      {"empty file", AnsiPath(media->File(L"empty.mp3")), false},
+      {"cut after 300 bytes", AnsiPath(media->File(L"cut.mp3")), false},
+      {"random bytes", AnsiPath(media->File(L"noise.mp3")), false},
+      {"text", AnsiPath(media->File(L"text.mp3")), false},
+      {"empty path", "", false},
+      {"a folder", AnsiPath(media->path()), false},
+      {"far too long", AnsiPath(media->File(std::wstring(1000, L'y') + L".mp3")), false},
+      {"quote in the path", AnsiPath(media->File(L"a\" type waveaudio alias MP3Play \"b.mp3")), true},
+  };
+  const std::uint64_t start = capture.FramesNow();
+  for (const Case& c : cases) {
+    BGM_File = c.path;
+    CommandRecorder recorder;
+    MP3_Open();
+    if (c.sendsNothing) {
+      EXPECT_TRUE(recorder.sent.empty()) << c.what;
+    } else {
+      ASSERT_FALSE(recorder.sent.empty()) << c.what;
+      if (recorder.sent[0].code != 0) {
+        EXPECT_EQ(recorder.sent.size(), 1u) << c.what << ": played after a failed open";
+      }
+    }
+    for (int tick = 0; tick < 3; ++tick) MP3_Repeat();
+    MP3_Close();
+    EXPECT_EQ(Ask("status MP3Play mode"), "failed") << c.what << ": the alias is still open";
+  }
+  const std::uint64_t closed = capture.FramesNow();
+  EXPECT_TRUE(QuietAfter(closed));
+  EXPECT_TRUE(FindSoundRuns(capture.BlockPeaksSince(start)).empty()) << "something was heard";
+}
+
+}  // namespace

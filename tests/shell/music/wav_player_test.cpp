@@ -1,0 +1,263 @@
+// A WAV file looped by Wine's own PlaySound, heard in the bench's capture.
+#include "shell/music/wav_player.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "shell/music_settings.h"
+#include "support/sound_capture.h"
+#include "support/test_media.h"
+#include "support/wait.h"
+#include "support/wine_process.h"
+
+namespace {
+
+// 1.5 s that can be recognised in the capture: half a second of tone, then a second of silence.
+constexpr double kToneSeconds = 0.5;
+constexpr double kFileSeconds = 1.5;
+constexpr unsigned kHearTimeoutMs = 8000;
+constexpr std::int32_t kUntouched = 0x5eed;
+
+// Set in the child that runs without a wave output device; names the file it reports to.
+constexpr char kNoDeviceReport[] = "KORVANE_NO_WAVE_DEVICE_REPORT";
+
+double ProcessCpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  auto seconds = [](FILETIME t) {
+    return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
+// Ends the test program with a message when a call it guards does not come back in time:
+// a stuck player would otherwise hang the program until the test runner gives up.
+class HangGuard {
+ public:
+  HangGuard(std::string what, DWORD timeoutMs)
+      : what_(std::move(what)), timeoutMs_(timeoutMs), done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = CreateThread(nullptr, 0, &HangGuard::Watch, this, 0, nullptr);
+  }
+  HangGuard(const HangGuard&) = delete;
+  HangGuard& operator=(const HangGuard&) = delete;
+  ~HangGuard() {
+    SetEvent(done_);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(done_);
+  }
+
+ private:
+  static DWORD WINAPI Watch(void* self) {
+    auto* guard = static_cast<HangGuard*>(self);
+    if (WaitForSingleObject(guard->done_, guard->timeoutMs_) == WAIT_TIMEOUT) {
+      std::fprintf(stderr, "FAILED: %s did not come back\n", guard->what_.c_str());
+      std::fflush(stderr);
+      ExitProcess(3);
+    }
+    return 0;
+  }
+  std::string what_;
+  DWORD timeoutMs_;
+  HANDLE done_;
+  HANDLE thread_ = nullptr;
+};
+
+class WavPlayer : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    media = std::make_unique<TempFolder>();
+    ASSERT_TRUE(WriteFileBytes(media->File(L"loop.wav"),
+                               ToneWaveBytes({{kToneSeconds, 440}, {kFileSeconds - kToneSeconds, 0}})));
+  }
+  static void TearDownTestSuite() { media.reset(); }
+
+  void SetUp() override {
+    if (std::getenv(kNoDeviceReport)) GTEST_SKIP() << "the child without a device runs only its own test";
+    ASSERT_TRUE(capture.available()) << "run under the bench (KORVANE_CAPTURE)";
+    BGM_File = AnsiPath(media->File(L"loop.wav"));
+  }
+  void TearDown() override {
+    WAV_Stop();
+    BGM_File.clear();
+  }
+
+  std::wstring CopyOfLoop(const std::wstring& folderName, const std::wstring& fileName) {
+    const std::wstring folder = media->File(folderName);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring path = folder + L"\\" + fileName;
+    EXPECT_TRUE(CopyFileW(media->File(L"loop.wav").c_str(), path.c_str(), FALSE));
+    return path;
+  }
+  bool HearsSoundAfter(std::uint64_t mark) {
+    return WaitUntil([&] { return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty(); },
+                     kHearTimeoutMs);
+  }
+
+  static std::unique_ptr<TempFolder> media;
+  SoundCapture capture;
+};
+
+std::unique_ptr<TempFolder> WavPlayer::media;
+
+TEST_F(WavPlayer, PlaysTheFileOverAndOverUntilStopped) {
+  LastResult = kUntouched;
+  const std::uint64_t start = capture.FramesNow();
+  WAV_Play();
+  EXPECT_EQ(LastResult, TRUE);
+  PumpFor(5000);
+  WAV_Stop();
+  const std::uint64_t stopped = capture.FramesNow();
+  EXPECT_EQ(LastResult, TRUE);
+  capture.WaitForSeconds(stopped, 1.5, kHearTimeoutMs);
+
+  const std::vector<SoundRun> runs = FindSoundRuns(capture.BlockPeaksSince(start));
+  ASSERT_GE(runs.size(), 3u) << "the file was not repeated";
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    // The last tone may be cut by the stop.
+    if (i + 1 < runs.size()) {
+      EXPECT_NEAR(runs[i].length, kToneSeconds, 0.1) << "tone " << i;
+    }
+    if (i > 0) {
+      EXPECT_NEAR(runs[i].start - runs[i - 1].start, kFileSeconds, 0.1) << "tone " << i;
+    }
+  }
+  EXPECT_GT(runs.back().start, 2 * kFileSeconds) << "did not run on past the file's length";
+  const double stoppedAt = static_cast<double>(stopped - start) / kCaptureRate;
+  EXPECT_LT(runs.back().start, stoppedAt) << "sound went on after the stop";
+  EXPECT_GE(SilentTailSeconds(capture.BlockPeaksSince(start)), 1.0);
+}
+
+TEST_F(WavPlayer, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
+  const std::wstring base = media->path();
+  const std::size_t longName = 255 - base.size() - 1 - std::wstring(L"\\long.wav").size();
+  const std::wstring paths[] = {
+      CopyOfLoop(L"with some blanks", L"a b c.wav"),
+      CopyOfLoop(L"音楽 ソフト", L"表示の曲.WAV"),
+      CopyOfLoop(std::wstring(longName, L'x'), L"long.wav"),
+  };
+  EXPECT_EQ(AnsiPath(paths[2]).size(), 255u);
+  for (const std::wstring& path : paths) {
+    BGM_File = AnsiPath(path);
+    ASSERT_EQ(BGM_File.find('?'), std::string::npos) << "not representable in code page 932";
+    const std::uint64_t start = capture.FramesNow();
+    WAV_Play();
+    EXPECT_TRUE(HearsSoundAfter(start)) << BGM_File;
+    WAV_Stop();
+  }
+}
+
+TEST_F(WavPlayer, AFileThatCannotBePlayedStaysSilentEvenWhenASystemDefaultSoundIsSet) {
+  // Where PlaySound may fall back on the default sound, give it one that would be heard.
+  ASSERT_TRUE(WriteProfileStringA("Sounds", "Default", BGM_File.c_str()));
+  const std::string missing = AnsiPath(media->File(L"missing.wav"));
+  std::uint64_t mark = capture.FramesNow();
+  PlaySoundA(missing.c_str(), nullptr, SND_ASYNC);
+  const bool defaultHeard = HearsSoundAfter(mark);
+  PlaySoundA(nullptr, nullptr, 0);
+
+  std::string noise(64 * 1024, '\0');
+  std::srand(4);
+  for (char& c : noise) c = static_cast<char>(std::rand());
+  std::string strangeFormat = ToneWaveBytes({{0.5, 440}});
+  strangeFormat[20] = '\x34';  // format tag 0x1234, which no device takes
+  strangeFormat[21] = '\x12';
+  const std::string tone = ToneWaveBytes({{0.5, 440}});
+  struct Case {
+    const wchar_t* name;
+    std::string bytes;
+  } cases[] = {
+      {L"empty.wav", ""},
+      {L"noise.wav", noise},
+      {L"text.wav", "not a sound at all"},
+      {L"header-only.wav", tone.substr(0, 44)},
+      {L"no-samples.wav", ToneWaveBytes({})},
+      {L"cut-in-format.wav", tone.substr(0, 30)},
+      {L"strange-format.wav", strangeFormat},
+  };
+  std::vector<std::string> paths = {missing, "", AnsiPath(media->path())};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(WriteFileBytes(media->File(c.name), c.bytes));
+    paths.push_back(AnsiPath(media->File(c.name)));
+  }
+
+  mark = capture.FramesNow();
+  for (const std::string& path : paths) {
+    BGM_File = path;
+    const double cpuBefore = ProcessCpuSeconds();
+    WAV_Play();
+    PumpFor(600);
+    HangGuard guard("WAV_Stop after playing " + path, 20000);
+    WAV_Stop();
+    // A player looping a file without samples spins instead of waiting on the device.
+    EXPECT_LT(ProcessCpuSeconds() - cpuBefore, 0.3) << path << ": the player spun";
+  }
+  capture.WaitForSeconds(mark, paths.size() * 0.6 + 1.0, kHearTimeoutMs);
+  WriteProfileStringA("Sounds", "Default", nullptr);
+
+  ASSERT_TRUE(defaultHeard) << "the default sound could not be set up, so this proves nothing";
+  const std::vector<SoundRun> runs = FindSoundRuns(capture.BlockPeaksSince(mark));
+  EXPECT_TRUE(runs.empty()) << "sound heard " << (runs.empty() ? 0 : runs[0].start) << " s in";
+}
+
+// Run in a child process whose sound system has no output device at all.
+TEST(WavPlayerWithoutDevice, PlayDoesNothingAndStopIsHarmless) {
+  const char* report = std::getenv(kNoDeviceReport);
+  if (!report) GTEST_SKIP() << "runs in the child started by WithNoWaveOutputDevice...";
+  std::string result = "waveOutGetNumDevs " + std::to_string(waveOutGetNumDevs());
+  BGM_File = "Z:\\nonexistent\\any.wav";
+  LastResult = kUntouched;
+  WAV_Play();
+  result += ", after play " + std::to_string(LastResult);
+  WAV_Stop();
+  result += ", after stop " + std::to_string(LastResult);
+  ASSERT_TRUE(WriteFileBytes(std::wstring(report, report + std::strlen(report)), result));
+}
+
+TEST_F(WavPlayer, WithNoWaveOutputDevicePlayDoesNothingAndStopIsHarmless) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::wstring report = media->File(L"no-device-report.txt");
+
+  // This environment plus a sound system without devices: no PulseAudio server and an ALSA
+  // configuration that defines nothing. Wine gives a Windows child its parent's Unix
+  // environment, so the child is started through the Unix `wine`, which takes this one.
+  std::wstring environment;
+  wchar_t* inherited = GetEnvironmentStringsW();
+  for (const wchar_t* entry = inherited; *entry; entry += wcslen(entry) + 1) {
+    environment += entry;
+    environment += L'\0';
+  }
+  FreeEnvironmentStringsW(inherited);
+  const std::wstring extras[] = {L"PULSE_SERVER=/nonexistent", L"ALSA_CONFIG_PATH=/dev/null",
+                                 std::wstring(L"KORVANE_NO_WAVE_DEVICE_REPORT=") + report};
+  for (const std::wstring& extra : extras) {
+    environment += extra;
+    environment += L'\0';
+  }
+  const std::wstring wine = L"/usr/bin/wine";
+  std::wstring commandLine = wine + L" \"" + self + L"\" --gtest_filter=WavPlayerWithoutDevice.*";
+  const std::uint64_t mark = capture.FramesNow();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  ASSERT_TRUE(CreateProcessW(wine.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                             CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &info));
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  // A Unix process cannot be waited on from here; the child reports when it is done.
+  ASSERT_TRUE(WaitUntil([&] { return !ReadFileBytes(report).empty(); }, 60000)) << "no report";
+  EXPECT_EQ(ReadFileBytes(report),
+            "waveOutGetNumDevs 0, after play " + std::to_string(kUntouched) + ", after stop 1");
+  EXPECT_TRUE(FindSoundRuns(capture.BlockPeaksSince(mark)).empty());
+}
+
+}  // namespace
