@@ -138,7 +138,9 @@ bool Form::Unload(UnloadReason reason) {
   if (!loaded_) return true;
   if (unloading_) return false;
   unloading_ = true;
-  const bool agreed = OnQueryUnload(reason) && OnUnload(reason);
+  bool agreed = OnQueryUnload(reason);
+  // A refusal skips OnUnload, unless the window is gone anyway.
+  if (agreed || reason == UnloadReason::kWindowGone) agreed = OnUnload(reason) && agreed;
   unloading_ = false;
   if (!agreed && reason != UnloadReason::kWindowGone) return false;
   if (!loaded_) return true;  // an event handler unloaded it already
