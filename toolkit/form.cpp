@@ -31,14 +31,14 @@ void WakeMessageLoop() { PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0)
 
 struct DisabledWindows {
   HWND keep;
-  std::vector<HWND> windows;
+  std::vector<HWND>* windows;
 };
 
 BOOL CALLBACK DisableOther(HWND window, LPARAM state) {
   auto* disabled = reinterpret_cast<DisabledWindows*>(state);
   if (window != disabled->keep && IsWindowEnabled(window)) {
     EnableWindow(window, FALSE);
-    disabled->windows.push_back(window);
+    disabled->windows->push_back(window);
   }
   return TRUE;
 }
@@ -104,7 +104,7 @@ void Form::Hide() {
 
 void Form::ShowModal() {
   if (modal_ || !Load()) return;
-  DisabledWindows disabled{window_, {}};
+  DisabledWindows disabled{window_, &disabledByModal_};
   EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
   Show();
@@ -123,10 +123,15 @@ void Form::ShowModal() {
     DispatchMessageW(&message);
   }
   modal_ = false;
-  for (HWND window : disabled.windows) {
+  EnableOtherWindows();
+  if (quit) PostQuitMessage(quitCode);
+}
+
+void Form::EnableOtherWindows() {
+  for (HWND window : disabledByModal_) {
     if (IsWindow(window)) EnableWindow(window, TRUE);
   }
-  if (quit) PostQuitMessage(quitCode);
+  disabledByModal_.clear();
 }
 
 void Form::SetCaption(std::wstring caption) {
@@ -147,7 +152,9 @@ bool Form::Unload(UnloadReason reason) {
   loaded_ = false;
   --g_loadedForms;
   // The order is important: the form counts as unloaded before its window goes, so the
-  // window's destruction does not raise the events a second time.
+  // window's destruction does not raise the events a second time; and the windows a modal
+  // form disabled come back first, so that activation returns to them and not elsewhere.
+  EnableOtherWindows();
   if (window_ && reason != UnloadReason::kWindowGone) DestroyWindow(window_);
   WakeMessageLoop();
   return true;

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "toolkit/gdi_object.h"
 
@@ -88,6 +89,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void PaintBackground(HDC dc);
   void Detach();
+  void EnableOtherWindows();
 
   FormDesign design_;
   HWND window_ = nullptr;
@@ -95,6 +97,7 @@ class Form {
   bool loaded_ = false;
   bool unloading_ = false;
   bool modal_ = false;
+  std::vector<HWND> disabledByModal_;  // while shown modally
 };
 
 // Offers a message to the form it belongs to (used by every message loop of the toolkit).

@@ -46,6 +46,7 @@ class RecordingForm : public Form {
   bool refuseQuery = false;
   bool refuseUnload = false;
   std::function<void()> onLoad;
+  std::function<void()> onDestroy;
   bool painted = false;
 
  protected:
@@ -62,6 +63,10 @@ class RecordingForm : public Form {
     return !refuseUnload;
   }
   void OnPaint(HDC, const RECT&) override { painted = true; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_DESTROY && onDestroy) onDestroy();
+    return Form::HandleMessage(message, wParam, lParam);
+  }
 };
 
 using Events = std::vector<std::string>;
@@ -250,7 +255,10 @@ TEST_F(FormTest, ShowModalWaitsForTheUnloadWithTheOtherWindowsDisabled) {
   other.Show();
   RecordingForm dialog(L"toolkit modal form");
   bool otherEnabledDuring = true;
+  bool otherEnabledAsTheDialogWent = false;
   bool modalDuring = false;
+  // Enabled again before the dialog's window goes, or activation would pass it by.
+  dialog.onDestroy = [&] { otherEnabledAsTheDialogWent = IsWindowEnabled(other.hwnd()) != FALSE; };
   toolkit::Timer closer(30, true, [&] {
     otherEnabledDuring = IsWindowEnabled(other.hwnd()) != FALSE;
     modalDuring = dialog.modal();
@@ -263,6 +271,7 @@ TEST_F(FormTest, ShowModalWaitsForTheUnloadWithTheOtherWindowsDisabled) {
   EXPECT_TRUE(modalDuring);
   EXPECT_FALSE(dialog.modal());
   EXPECT_FALSE(otherEnabledDuring);
+  EXPECT_TRUE(otherEnabledAsTheDialogWent);
   EXPECT_TRUE(IsWindowEnabled(other.hwnd())) << "the other form stayed disabled";
   other.Unload();
 }
