@@ -48,13 +48,6 @@ TEST_F(IniFile, WriteMakesTheFileAndSectionWithTheKeyBytesExactly) {
       << Hex(ReadBytes(wideFile_));
 }
 
-TEST_F(IniFile, TheKeyConstantsAreTheCodePage932Bytes) {
-  EXPECT_EQ(kKindKey, kKind);
-  EXPECT_EQ(kTrackKey, kTrack);
-  EXPECT_EQ(kFileKey, kFile);
-  EXPECT_STREQ(kSettingsSection, "Section");
-}
-
 TEST_F(IniFile, WriteReplacesAValueInPlaceAndKeepsTheOtherKeys) {
   ASSERT_TRUE(WriteBytes(wideFile_, "[Other]\r\nx=1\r\n[Section]\r\n" + kKind + "=1\r\n" + kFile +
                                         "=C:\\a.mp3\r\n"));

@@ -30,23 +30,6 @@ const std::string kFile = "BGM\xCC\xA7\xB2\xD9";
 const std::string kSavedSettings =
     "[Section]\r\n" + kKind + "= 2\r\n" + kTrack + "= 3\r\n" + kFile + "=C:\\gone.mp3\r\n";
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                      nullptr, nullptr);
-  return result;
-}
-
-std::wstring TestProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
 // What one start of Korvane.scr did.
 struct Outcome {
   bool started = false;

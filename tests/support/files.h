@@ -29,3 +29,7 @@ std::vector<std::wstring> FolderEntries(const std::wstring& folder);
 void RemoveTree(const std::wstring& folder);
 // The bytes as "42 47 4D ..." for failure messages.
 std::string Hex(const std::string& bytes);
+// UTF-8, to compare and print wide text in failure messages.
+std::string Utf8(const std::wstring& text);
+// The folder that holds the running test program (and the helper programs built with it).
+std::wstring TestProgramFolder();
