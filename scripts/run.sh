@@ -18,11 +18,8 @@ source "$root/scripts/bench.sh"
 trap bench_down EXIT
 bench_up "$build"
 
-if [ -x "$bin/Korvane.scr" ]; then
-  program=("$bin/Korvane.scr" /s)
-else
-  program=("$bin/Korvane.dll")
-fi
+# Korvane.scr /s ends at once until the shell's saver host is built: run the renderer alone.
+program=("$bin/Korvane.dll")
 log=$BENCH_DIR/wine.log
 # Every buffer swap leaves one timestamped trace line: that is the frame counter.
 WINEDEBUG=+timestamp,+wgl wine "${program[@]}" >"$log" 2>&1 </dev/null &

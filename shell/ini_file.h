@@ -1,0 +1,12 @@
+#pragma once
+// One key of a profile (INI) file through the system's profile functions. Text is in the
+// system's ANSI code page and passes through unchanged.
+#include <string>
+
+// The key's value, at most 255 bytes; "" when the key, the section or the file is missing.
+std::string ReadIni(const std::string& section, const std::string& key, const std::string& file);
+
+// Writes one key, making the file and the section when they are missing. The system's result
+// goes to LastResult; a failure (read-only folder, say) is silent.
+void WriteIni(const std::string& section, const std::string& key, const std::string& value,
+              const std::string& file);

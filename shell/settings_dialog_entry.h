@@ -1,0 +1,3 @@
+#pragma once
+// Shows the settings dialog modally (a /c request); returns when it has closed.
+void ShowSettingsDialog();

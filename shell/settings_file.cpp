@@ -1,0 +1,27 @@
+#include "shell/settings_file.h"
+
+#include "shell/file_paths.h"
+#include "shell/ini_file.h"
+#include "shell/music_settings.h"
+#include "shell/number_text.h"
+#include "toolkit/program.h"
+
+namespace {
+constexpr std::int16_t kFileKind = 2;
+}
+
+std::string SettingsFilePath() { return toolkit::ProgramFolderAnsi() + "\\Korvane.ini"; }
+
+void LoadSettings() {
+  const std::string file = SettingsFilePath();
+  BGM_Kind = LoadedSettingNumber(ReadIni(kSettingsSection, kKindKey, file), BGM_Kind);
+  BGM_Track = LoadedSettingNumber(ReadIni(kSettingsSection, kTrackKey, file), BGM_Track);
+  const std::string musicFile = ReadIni(kSettingsSection, kFileKey, file);
+  if (!musicFile.empty() && FileExists(musicFile)) {
+    BGM_File = musicFile;
+  } else {
+    BGM_File.clear();
+    if (BGM_Kind == kFileKind) BGM_Kind = 0;
+  }
+  BGM_Folder = BGM_File.empty() ? toolkit::ProgramFolderAnsi() : FolderOf(BGM_File);
+}

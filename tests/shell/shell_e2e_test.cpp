@@ -1,0 +1,412 @@
+// The real Korvane.scr, started as Windows starts a screen saver, from a program folder that
+// each case lays out itself (with or without the renderer, with settings files of every
+// kind), and watched from outside: its message box, its exit, and what it left on disk.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "support/environment.h"
+#include "support/files.h"
+#include "support/wait.h"
+#include "support/wine_process.h"
+
+namespace {
+
+constexpr unsigned kTimeoutMs = 30000;
+constexpr wchar_t kCaption[] = L"Korvane (ScreenSaver)";
+// "Korvane.dll が同じﾌｫﾙﾀﾞに見つかりません！"
+constexpr wchar_t kMissingRenderer[] =
+    L"Korvane.dll \u304C\u540C\u3058\uFF8C\uFF6B\uFF99\uFF80\uFF9E\u306B\u898B\u3064\u304B\u308A"
+    L"\u307E\u305B\u3093\uFF01";
+constexpr int kMessageTextId = 0xFFFF;
+constexpr int kMessageIconId = 0x440;
+
+const std::string kKind = "BGM\x8B\xE6\x95\xAA";
+const std::string kTrack = "BGM\xD8\xCB\xDF\xB0\xC4";
+const std::string kFile = "BGM\xCC\xA7\xB2\xD9";
+// Kind 2 whose file is gone: start-up drops it in memory and must not write that back.
+const std::string kSavedSettings =
+    "[Section]\r\n" + kKind + "= 2\r\n" + kTrack + "= 3\r\n" + kFile + "=C:\\gone.mp3\r\n";
+
+// What one start of Korvane.scr did.
+struct Outcome {
+  bool started = false;
+  bool ended = false;
+  DWORD exitCode = 0xDEADBEEF;
+  bool message = false;
+  std::wstring text;
+  bool icon = true;
+  int buttons = 0;
+  bool okButton = false;
+  bool waitedForTheMessage = false;
+};
+
+std::ostream& operator<<(std::ostream& out, const Outcome& o) {
+  out << "{started " << o.started << ", ended " << o.ended << ", exit " << o.exitCode
+      << ", message " << o.message;
+  if (o.message) {
+    out << " \"" << Utf8(o.text) << "\", icon " << o.icon << ", buttons " << o.buttons << ", OK "
+        << o.okButton << ", waited " << o.waitedForTheMessage;
+  }
+  return out << "}";
+}
+
+struct BoxSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM state) {
+  auto* search = reinterpret_cast<BoxSearch*>(state);
+  wchar_t title[64] = {};
+  GetWindowTextW(window, title, 64);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->process && lstrcmpW(title, kCaption) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND MessageBoxOf(DWORD process) {
+  BoxSearch search{process, nullptr};
+  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BOOL CALLBACK CountButtons(HWND child, LPARAM state) {
+  wchar_t className[16] = {};
+  GetClassNameW(child, className, 16);
+  if (lstrcmpiW(className, L"Button") == 0 && IsWindowVisible(child)) ++*reinterpret_cast<int*>(state);
+  return TRUE;
+}
+
+// Starts Korvane.scr as `path` and `arguments` (quoted or not, as Windows may), reads and
+// dismisses its message box if one comes, and waits for its end.
+Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quoted = true) {
+  Outcome o;
+  std::wstring commandLine = quoted ? L"\"" + path + L"\"" : path;
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  ChildProcess child = ChildProcess::Start(path, commandLine);
+  o.started = child.started();
+  if (!o.started) return o;
+  HWND box = nullptr;
+  WaitUntil([&] { return !child.Running() || (box = MessageBoxOf(child.id())) != nullptr; }, kTimeoutMs);
+  if (box) {
+    o.message = true;
+    PumpFor(50);  // let the box finish laying itself out
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, kMessageTextId, text, 256);
+    o.text = text;
+    HWND icon = GetDlgItem(box, kMessageIconId);
+    o.icon = icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
+    EnumChildWindows(box, CountButtons, reinterpret_cast<LPARAM>(&o.buttons));
+    HWND ok = GetDlgItem(box, IDOK);
+    o.okButton = ok && IsWindowVisible(ok);
+    o.waitedForTheMessage = child.Running();
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+  }
+  o.ended = child.WaitExit(kTimeoutMs);
+  if (!o.ended) child.Kill();
+  o.exitCode = child.ExitCode();
+  return o;
+}
+
+// Ended by itself with code 0 and showed nothing.
+void ExpectQuietEnd(const Outcome& o, const std::string& what) {
+  EXPECT_TRUE(o.started) << what;
+  EXPECT_TRUE(o.ended && o.exitCode == 0 && !o.message) << what << ": " << o;
+}
+
+// Showed the missing-renderer message as it must look, waited for it, then ended with code 0.
+void ExpectMissingRendererMessage(const Outcome& o, const std::string& what) {
+  EXPECT_TRUE(o.started) << what;
+  ASSERT_TRUE(o.message) << what << ": " << o;
+  EXPECT_EQ(Utf8(o.text), Utf8(kMissingRenderer)) << what;
+  EXPECT_FALSE(o.icon) << what << ": the message has no icon";
+  EXPECT_EQ(o.buttons, 1) << what << ": OK only";
+  EXPECT_TRUE(o.okButton) << what;
+  EXPECT_TRUE(o.waitedForTheMessage) << what << ": the process must wait for the message";
+  EXPECT_TRUE(o.ended && o.exitCode == 0) << what << ": " << o;
+}
+
+// A program folder laid out for one case.
+class ProgramFolder {
+ public:
+  ProgramFolder(const std::wstring& name, bool renderer) : folder_(name) {
+    copied_ = CopyInto(BinFile(L"Korvane.scr"), Scr());
+    if (renderer) copied_ = copied_ && CopyInto(BinFile(L"Korvane.dll"), folder_.File(L"Korvane.dll"));
+  }
+  bool ready() const { return copied_; }
+  std::wstring Scr() const { return folder_.File(L"Korvane.scr"); }
+  std::wstring Ini() const { return folder_.File(L"Korvane.ini"); }
+  const std::wstring& path() const { return folder_.path(); }
+
+ private:
+  TempFolder folder_;
+  bool copied_ = false;
+};
+
+// A top-level window of this test process with the given title, hidden unless asked.
+class TitledWindow {
+ public:
+  explicit TitledWindow(const wchar_t* title, bool visible = false) {
+    static const ATOM windowClass = [] {
+      WNDCLASSW c{};
+      c.lpfnWndProc = DefWindowProcW;
+      c.hInstance = GetModuleHandleW(nullptr);
+      c.lpszClassName = L"KorvaneTestTitledWindow";
+      return RegisterClassW(&c);
+    }();
+    window_ = CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)), title,
+                              WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  ~TitledWindow() { DestroyWindow(window_); }
+  TitledWindow(const TitledWindow&) = delete;
+  TitledWindow& operator=(const TitledWindow&) = delete;
+  HWND hwnd() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// The argument texts of every shape, with what each asks for.
+enum class Asks { kSaver, kPreview, kDialog, kOther };
+struct ArgumentCase {
+  const char* name;
+  std::wstring text;
+  Asks asks;
+};
+
+std::vector<ArgumentCase> ArgumentCases() {
+  return {
+      {"/s", L"/s", Asks::kSaver},
+      {"/S", L"/S", Asks::kSaver},
+      {"-s", L"-s", Asks::kSaver},
+      {"xs", L"xs", Asks::kSaver},
+      {"no argument", L"", Asks::kSaver},
+      {"/p 1234", L"/p 1234", Asks::kPreview},
+      {"/p1234", L"/p1234", Asks::kPreview},
+      {"/p", L"/p", Asks::kPreview},
+      {"/p abc", L"/p abc", Asks::kPreview},
+      {"/p huge", L"/p 99999999999999999999", Asks::kPreview},
+      {"/c", L"/c", Asks::kDialog},
+      {"/c:123", L"/c:123", Asks::kDialog},
+      {"/a 99", L"/a 99", Asks::kOther},
+      {"s", L"s", Asks::kOther},
+      {"/x", L"/x", Asks::kOther},
+      {"very long", L"/a" + std::wstring(30000, L'9'), Asks::kOther},
+      {"very long saver", L"/s " + std::wstring(30000, L'x'), Asks::kSaver},
+      {"full-width s", L"/\uFF53", Asks::kOther},
+      {"e acute", L"/\u00E9", Asks::kOther},
+      {"kanji then s", L"\u8868s", Asks::kSaver},
+  };
+}
+
+// Wine waits up to two seconds for a window manager to confirm that a closed window has gone;
+// the bench has none, so every dismissed message box would cost that. Windows of Korvane.scr
+// are left unmanaged for this test program's run (what they show and do is unchanged).
+class UnmanagedWindows : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS) {
+      RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), 2 * sizeof(wchar_t));
+      RegCloseKey(key);
+    }
+  }
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey); }
+
+ private:
+  static constexpr wchar_t kAppKey[] = L"Software\\Wine\\AppDefaults\\Korvane.scr";
+  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\Korvane.scr\\X11 Driver";
+};
+const auto* const kUnmanagedWindows = ::testing::AddGlobalTestEnvironment(new UnmanagedWindows);
+
+class ShellProgram : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    // No Korvane.scr of a failed case may outlive it.
+    EXPECT_EQ(FindWindowW(nullptr, kCaption), nullptr) << "a message box was left open";
+  }
+};
+
+TEST_F(ShellProgram, RunsUnderTheCodePageThisRunWasStartedFor) {
+  ASSERT_EQ(GetACP(), ExpectedCodePage());
+}
+
+TEST_F(ShellProgram, WithTheRendererPresentEveryRequestEndsQuietlyForNow) {
+  // Preview, settings dialog and saver host end the process where their form would load.
+  ProgramFolder folder(L"korvane e2e renderer present", true);
+  ASSERT_TRUE(folder.ready());
+  for (const ArgumentCase& c : ArgumentCases()) ExpectQuietEnd(Start(folder.Scr(), c.text), c.name);
+}
+
+TEST_F(ShellProgram, WithTheRendererMissingEveryRequestButThePreviewShowsTheMessage) {
+  ProgramFolder folder(L"korvane e2e renderer missing", false);
+  ASSERT_TRUE(folder.ready());
+  for (const ArgumentCase& c : ArgumentCases()) {
+    const Outcome o = Start(folder.Scr(), c.text);
+    if (c.asks == Asks::kPreview) {
+      ExpectQuietEnd(o, c.name);
+    } else {
+      ExpectMissingRendererMessage(o, c.name);
+    }
+  }
+}
+
+TEST_F(ShellProgram, ARendererFileThatIsAFolderIsMissing) {
+  ProgramFolder folder(L"korvane e2e renderer folder", false);
+  ASSERT_TRUE(folder.ready());
+  ASSERT_TRUE(CreateDirectoryW((folder.path() + L"\\Korvane.dll").c_str(), nullptr));
+  ExpectMissingRendererMessage(Start(folder.Scr(), L"/s"), "/s");
+}
+
+TEST_F(ShellProgram, ARunningSaverHostOrSettingsDialogEndsEveryStartSilently) {
+  ProgramFolder folder(L"korvane e2e single instance", false);
+  ASSERT_TRUE(folder.ready());
+  for (const wchar_t* title : {L"Korvane_Main", L"<Korvane>"}) {
+    for (bool visible : {false, true}) {
+      TitledWindow running(title, visible);
+      ASSERT_NE(running.hwnd(), nullptr);
+      const std::string what = Utf8(title) + (visible ? " shown" : " hidden");
+      for (const wchar_t* text : {L"/s", L"", L"/c", L"/a 1", L"/p 1234"}) {
+        ExpectQuietEnd(Start(folder.Scr(), text), what + ", " + Utf8(text));
+      }
+    }
+  }
+}
+
+TEST_F(ShellProgram, ARunningPreviewOrRendererDoesNotBlockANewStart) {
+  ProgramFolder folder(L"korvane e2e not blocking", false);
+  ASSERT_TRUE(folder.ready());
+  TitledWindow preview(L"Preview Window");
+  TitledWindow renderer(L"Korvane_VC");
+  TitledWindow similar(L"korvane_main ");
+  ExpectMissingRendererMessage(Start(folder.Scr(), L"/s"), "/s past other windows");
+}
+
+TEST_F(ShellProgram, FindsItsRendererFromAnyFolderNameAndPathShape) {
+  // A name outside the code page reaches the A functions only through its short form.
+  const wchar_t* outside = GetACP() == 932 ? L"korvane e2e Korvan\u00E9"
+                                           : L"korvane e2e \u30B3\u30EB\u30F4\u30A1\u30CD";
+  for (const wchar_t* name : {outside, L"korvane e2e \u30D7\u30ED\u30B0\u30E9\u30E0 \u30D5\u30A9\u30EB\u30C0"}) {
+    if (GetACP() != 932 && name != outside) continue;
+    ProgramFolder folder(name, true);
+    ASSERT_TRUE(folder.ready()) << Utf8(name);
+    ExpectQuietEnd(Start(folder.Scr(), L"/s"), Utf8(name) + ", quoted");
+    ExpectQuietEnd(Start(folder.Scr(), L"/a 1", false), Utf8(name) + ", unquoted");
+    ExpectQuietEnd(Start(folder.Scr(), L"/c", false), Utf8(name) + ", unquoted /c");
+    DeleteFileW((folder.path() + L"\\Korvane.dll").c_str());
+    ExpectMissingRendererMessage(Start(folder.Scr(), L"/s"), Utf8(name) + ", renderer removed");
+  }
+}
+
+TEST_F(ShellProgram, StartsFromAnyWorkingFolderAndLooksOnlyInItsOwn) {
+  ProgramFolder withRenderer(L"korvane e2e own folder", true);
+  ProgramFolder without(L"korvane e2e other folder", false);
+  ASSERT_TRUE(withRenderer.ready() && without.ready());
+  // Started from a folder that holds a renderer, the one without must still miss its own.
+  std::wstring line = L"\"" + without.Scr() + L"\" /s";
+  ChildProcess child = ChildProcess::Start(without.Scr(), line, withRenderer.path());
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = MessageBoxOf(child.id())) != nullptr || !child.Running(); },
+                        kTimeoutMs));
+  EXPECT_NE(box, nullptr) << "the renderer of the working folder was taken for its own";
+  if (box) PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  EXPECT_TRUE(child.WaitExit(kTimeoutMs));
+}
+
+struct SettingsCase {
+  const char* name;
+  std::string bytes;  // what Korvane.ini holds
+  bool folder;        // Korvane.ini is a folder instead
+};
+
+std::vector<SettingsCase> SettingsCases() {
+  std::string junk;
+  for (int i = 0; i < 8192; ++i) junk.push_back(static_cast<char>((i * 2654435761u) >> 24));
+  const std::string longPath = "C:\\" + std::string(300, 'm') + ".mp3";
+  return {
+      {"saved settings", kSavedSettings, false},
+      {"empty", "", false},
+      {"junk", junk, false},
+      {"NULs", std::string(5000, '\0'), false},
+      {"out of range", "[Section]\r\n" + kKind + "=99999999\r\n" + kTrack + "=-1e30\r\n", false},
+      {"no numbers", "[Section]\r\n" + kKind + "=abc\r\n" + kTrack + "=\x82\x51\r\n", false},
+      {"300-byte path", "[Section]\r\n" + kKind + "= 2\r\n" + kFile + "=" + longPath + "\r\n", false},
+      {"keys repeated", "[Section]\r\n" + kKind + "= 1\r\n" + kKind + "= 2\r\n" + kKind + "=x\r\n", false},
+      {"Japanese path", "[Section]\r\n" + kKind + "= 2\r\n" + kFile + "=C:\\\x89\xB9\x8A\x79\\\x95\x5C.mp3\r\n", false},
+      {"a folder named Korvane.ini", "", true},
+  };
+}
+
+TEST_F(ShellProgram, SettingsFilesOfEveryKindNeitherStopItNorGetWritten) {
+  for (const SettingsCase& c : SettingsCases()) {
+    for (bool renderer : {true, false}) {
+      ProgramFolder folder(L"korvane e2e settings", renderer);
+      ASSERT_TRUE(folder.ready());
+      if (c.folder) {
+        ASSERT_TRUE(CreateDirectoryW(folder.Ini().c_str(), nullptr));
+      } else {
+        ASSERT_TRUE(WriteBytes(folder.Ini(), c.bytes));
+      }
+      const std::vector<std::wstring> entries = FolderEntries(folder.path());
+      const std::string what = std::string(c.name) + (renderer ? ", renderer present" : ", renderer missing");
+      for (const wchar_t* text : {L"/s", L"/c", L"/a 1"}) {
+        const Outcome o = Start(folder.Scr(), text);
+        if (renderer) {
+          ExpectQuietEnd(o, what + ", " + Utf8(text));
+        } else {
+          ExpectMissingRendererMessage(o, what + ", " + Utf8(text));
+        }
+      }
+      if (!c.folder) {
+        EXPECT_EQ(Hex(ReadBytes(folder.Ini())), Hex(c.bytes)) << what;
+      }
+      EXPECT_EQ(FolderEntries(folder.path()), entries) << what << ": a file was written";
+    }
+  }
+}
+
+TEST_F(ShellProgram, NoRequestWritesASettingsFileThatIsNotThere) {
+  ProgramFolder folder(L"korvane e2e nothing written", true);
+  ASSERT_TRUE(folder.ready());
+  for (const ArgumentCase& c : ArgumentCases()) {
+    if (c.text.size() > 100) continue;
+    ExpectQuietEnd(Start(folder.Scr(), c.text), c.name);
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>({L"Korvane.dll", L"Korvane.scr"}))
+        << c.name;
+  }
+}
+
+TEST_F(ShellProgram, RunsFromAReadOnlyProgramFolder) {
+  const std::wstring root = KORVANE_READONLY_DIR;
+  const std::wstring withRenderer = root + L"\\with-renderer\\Korvane.scr";
+  const std::wstring without = root + L"\\without-renderer\\Korvane.scr";
+  const std::string saved = ReadBytes(root + L"\\with-renderer\\Korvane.ini");
+  if (saved.empty()) GTEST_SKIP() << "no read-only folder on this machine (mounting needs root)";
+  for (const wchar_t* text : {L"/s", L"", L"/c", L"/a 1", L"/p 1234"}) {
+    ExpectQuietEnd(Start(withRenderer, text), "read-only, " + Utf8(text));
+  }
+  ExpectMissingRendererMessage(Start(without, L"/s"), "read-only, renderer missing");
+  EXPECT_EQ(ReadBytes(root + L"\\with-renderer\\Korvane.ini"), saved);
+}
+
+TEST_F(ShellProgram, AStartedProgramKeepsThisRunsCodePage) {
+  // What the other cases rely on for "under code page 932 / 1252": Korvane.scr, started from
+  // here, runs with this program's code page. A probe program reports it.
+  TempFolder folder(L"korvane e2e code page");
+  ASSERT_TRUE(CopyInto(TestProgramFolder() + L"\\toolkit_probe.exe", folder.File(L"probe.exe")));
+  ChildProcess probe = ChildProcess::Start(folder.File(L"probe.exe"), L"probe.exe");
+  ASSERT_TRUE(probe.WaitExit(kTimeoutMs));
+  const std::string report = ReadBytes(folder.File(L"probe-report.txt"));
+  EXPECT_NE(report.find("acp=" + std::to_string(ExpectedCodePage()) + "\n"), std::string::npos) << report;
+}
+
+}  // namespace

@@ -1,0 +1,320 @@
+// Forms: loaded hidden, shown, shown modally, and unloaded by the program, by a close request
+// or by their window's destruction, with the events in order.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/wait.h"
+#include "toolkit/form.h"
+#include "toolkit/message_loop.h"
+#include "toolkit/timer.h"
+
+namespace {
+
+using toolkit::Form;
+using toolkit::FormDesign;
+using toolkit::UnloadReason;
+
+const char* Name(UnloadReason reason) {
+  switch (reason) {
+    case UnloadReason::kCode: return "code";
+    case UnloadReason::kUserClose: return "user";
+    case UnloadReason::kWindowGone: return "gone";
+  }
+  return "?";
+}
+
+FormDesign Design(const wchar_t* caption) {
+  FormDesign design;
+  design.caption = caption;
+  return design;
+}
+
+class RecordingForm : public Form {
+ public:
+  explicit RecordingForm(FormDesign design) : Form(std::move(design)) {}
+  explicit RecordingForm(const wchar_t* caption = L"toolkit test form") : Form(Design(caption)) {}
+
+  // Shared, so that it outlives the form in the destruction test.
+  std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
+  std::vector<std::string>& events = *log;
+  bool refuseQuery = false;
+  bool refuseUnload = false;
+  std::function<void()> onLoad;
+  std::function<void()> onDestroy;
+  bool painted = false;
+
+ protected:
+  void OnLoad() override {
+    events.push_back(IsWindow(hwnd()) ? "load" : "load without window");
+    if (onLoad) onLoad();
+  }
+  bool OnQueryUnload(UnloadReason reason) override {
+    events.push_back(std::string("query:") + Name(reason));
+    return !refuseQuery;
+  }
+  bool OnUnload(UnloadReason reason) override {
+    events.push_back(std::string("unload:") + Name(reason));
+    return !refuseUnload;
+  }
+  void OnPaint(HDC, const RECT&) override { painted = true; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_DESTROY && onDestroy) onDestroy();
+    return Form::HandleMessage(message, wParam, lParam);
+  }
+};
+
+using Events = std::vector<std::string>;
+
+// A wait that cannot hang the test program: after `ms` it posts WM_QUIT and says so.
+class Watchdog {
+ public:
+  explicit Watchdog(UINT ms)
+      : timer_(ms, true, [this] {
+          fired_ = true;
+          timer_.SetEnabled(false);
+          PostQuitMessage(0);
+        }) {}
+  ~Watchdog() {
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  bool fired() const { return fired_; }
+
+ private:
+  toolkit::Timer timer_;
+  bool fired_ = false;
+};
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { loadedBefore_ = Form::LoadedCount(); }
+  void TearDown() override { EXPECT_EQ(Form::LoadedCount(), loadedBefore_) << "a form stayed loaded"; }
+  int loadedBefore_ = 0;
+};
+
+TEST_F(FormTest, LoadMakesAHiddenWindowThatATitleSearchFinds) {
+  RecordingForm form(L"toolkit hidden form");
+  ASSERT_TRUE(form.Load());
+  EXPECT_TRUE(form.loaded());
+  EXPECT_EQ(Form::LoadedCount(), loadedBefore_ + 1);
+  ASSERT_NE(form.hwnd(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+  // The single-instance test relies on this: a hidden window is found by its title alone.
+  EXPECT_EQ(FindWindowA(nullptr, "toolkit hidden form"), form.hwnd());
+  EXPECT_TRUE(form.Load());
+  EXPECT_EQ(form.events, Events({"load"})) << "a second Load must not raise the event again";
+  EXPECT_TRUE(form.Unload());
+}
+
+TEST_F(FormTest, UnloadAsksFirstThenUnloadsAndDestroysTheWindow) {
+  RecordingForm form;
+  ASSERT_TRUE(form.Load());
+  HWND window = form.hwnd();
+  EXPECT_TRUE(form.Unload());
+  EXPECT_EQ(form.events, Events({"load", "query:code", "unload:code"}));
+  EXPECT_FALSE(form.loaded());
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(form.hwnd(), nullptr);
+  EXPECT_TRUE(form.Unload()) << "unloading an unloaded form is no error";
+  EXPECT_EQ(form.events.size(), 3u);
+}
+
+TEST_F(FormTest, ARefusalInEitherEventKeepsTheFormLoaded) {
+  RecordingForm form;
+  ASSERT_TRUE(form.Load());
+  form.refuseQuery = true;
+  EXPECT_FALSE(form.Unload());
+  EXPECT_EQ(form.events, Events({"load", "query:code"})) << "a refused query skips OnUnload";
+  EXPECT_TRUE(form.loaded());
+  form.refuseQuery = false;
+  form.refuseUnload = true;
+  EXPECT_FALSE(form.Unload());
+  EXPECT_TRUE(IsWindow(form.hwnd()));
+  form.refuseUnload = false;
+  EXPECT_TRUE(form.Unload());
+}
+
+TEST_F(FormTest, ACloseRequestFromOutsideUnloadsAsTheUsersClose) {
+  RecordingForm form;
+  ASSERT_TRUE(form.Load());
+  HWND window = form.hwnd();
+  form.refuseQuery = true;
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(window)) << "WM_CLOSE must go through QueryUnload, which refused";
+  form.refuseQuery = false;
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !form.loaded(); }, 5000));
+  EXPECT_EQ(form.events, Events({"load", "query:user", "query:user", "unload:user"}));
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormWithoutASay) {
+  RecordingForm form;
+  ASSERT_TRUE(form.Load());
+  form.refuseQuery = true;
+  DestroyWindow(form.hwnd());
+  EXPECT_FALSE(form.loaded());
+  EXPECT_EQ(form.hwnd(), nullptr);
+  EXPECT_EQ(form.events, Events({"load", "query:gone", "unload:gone"}));
+}
+
+TEST_F(FormTest, AFormMadeAChildGoesWithItsParentWindow) {
+  // The preview's case: the form is put into a window that its owner later destroys.
+  RecordingForm parent(L"toolkit parent");
+  ASSERT_TRUE(parent.Load());
+  RecordingForm child(L"toolkit child");
+  ASSERT_TRUE(child.Load());
+  SetWindowLongW(child.hwnd(), GWL_STYLE, GetWindowLongW(child.hwnd(), GWL_STYLE) | WS_CHILD);
+  SetParent(child.hwnd(), parent.hwnd());
+  EXPECT_EQ(Form::FromWindow(child.hwnd()), &child);
+  DestroyWindow(parent.hwnd());
+  EXPECT_FALSE(parent.loaded());
+  EXPECT_FALSE(child.loaded());
+  EXPECT_EQ(child.events, Events({"load", "query:gone", "unload:gone"}));
+}
+
+TEST_F(FormTest, DestroyingALoadedFormObjectRaisesNoEvent) {
+  auto form = std::make_unique<RecordingForm>();
+  ASSERT_TRUE(form->Load());
+  HWND window = form->hwnd();
+  auto log = form->log;
+  form.reset();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(*log, Events({"load"})) << "a form object going away must not raise its events";
+}
+
+TEST_F(FormTest, OnLoadRunsWithTheWindowMadeAndMayUnloadAgain) {
+  RecordingForm form;
+  form.onLoad = [&] { form.Unload(); };
+  EXPECT_FALSE(form.Load());
+  EXPECT_EQ(form.events, Events({"load", "query:code", "unload:code"}));
+}
+
+TEST_F(FormTest, TheCaptionIsTheWindowTitleBeforeAndAfterLoading) {
+  RecordingForm form(L"first");
+  form.SetCaption(L"<Korvane> \u8A2D\u5B9A");
+  ASSERT_TRUE(form.Load());
+  wchar_t title[64] = {};
+  GetWindowTextW(form.hwnd(), title, 64);
+  EXPECT_STREQ(title, L"<Korvane> \u8A2D\u5B9A");
+  form.SetCaption(L"second");
+  GetWindowTextW(form.hwnd(), title, 64);
+  EXPECT_STREQ(title, L"second");
+  EXPECT_EQ(form.caption(), L"second");
+  form.Unload();
+}
+
+TEST_F(FormTest, TheDesignGivesTheClientSizeAndTheBackground) {
+  FormDesign design = Design(L"toolkit sized form");
+  design.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  design.clientWidth = 200;
+  design.clientHeight = 100;
+  design.background = RGB(10, 200, 30);
+  RecordingForm form(design);
+  ASSERT_TRUE(form.Load());
+  RECT client{};
+  GetClientRect(form.hwnd(), &client);
+  EXPECT_EQ(client.right, 200);
+  EXPECT_EQ(client.bottom, 100);
+
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  SendMessageW(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+               PRF_CLIENT | PRF_ERASEBKGND);
+  const COLORREF pixel = GetPixel(memory, 150, 80);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(pixel, RGB(10, 200, 30)) << std::hex << pixel;
+  EXPECT_TRUE(form.painted);
+  form.Unload();
+}
+
+TEST_F(FormTest, ShowMakesTheWindowVisible) {
+  RecordingForm form;
+  form.Show();
+  EXPECT_TRUE(form.loaded());
+  EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+  form.Hide();
+  EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+  form.Unload();
+}
+
+TEST_F(FormTest, ShowModalWaitsForTheUnloadWithTheOtherWindowsDisabled) {
+  RecordingForm other(L"toolkit other form");
+  other.Show();
+  RecordingForm dialog(L"toolkit modal form");
+  bool otherEnabledDuring = true;
+  bool otherEnabledAsTheDialogWent = false;
+  bool modalDuring = false;
+  // Enabled again before the dialog's window goes, or activation would pass it by.
+  dialog.onDestroy = [&] { otherEnabledAsTheDialogWent = IsWindowEnabled(other.hwnd()) != FALSE; };
+  toolkit::Timer closer(30, true, [&] {
+    otherEnabledDuring = IsWindowEnabled(other.hwnd()) != FALSE;
+    modalDuring = dialog.modal();
+    dialog.Unload();
+  });
+  Watchdog watchdog(10000);
+  dialog.ShowModal();
+  EXPECT_FALSE(watchdog.fired()) << "ShowModal did not return when its form unloaded";
+  EXPECT_FALSE(dialog.loaded());
+  EXPECT_TRUE(modalDuring);
+  EXPECT_FALSE(dialog.modal());
+  EXPECT_FALSE(otherEnabledDuring);
+  EXPECT_TRUE(otherEnabledAsTheDialogWent);
+  EXPECT_TRUE(IsWindowEnabled(other.hwnd())) << "the other form stayed disabled";
+  other.Unload();
+}
+
+TEST_F(FormTest, TheMessageLoopEndsWhenTheLastFormUnloads) {
+  RecordingForm first(L"toolkit first");
+  RecordingForm second(L"toolkit second");
+  ASSERT_TRUE(first.Load());
+  ASSERT_TRUE(second.Load());
+  bool firstGoneBeforeSecond = false;
+  toolkit::Timer unloadFirst(20, true, [&] {
+    unloadFirst.SetEnabled(false);
+    first.Unload();
+  });
+  toolkit::Timer unloadSecond(120, true, [&] {
+    unloadSecond.SetEnabled(false);
+    firstGoneBeforeSecond = !first.loaded();
+    second.Unload();
+  });
+  Watchdog watchdog(10000);
+  toolkit::RunMessageLoop();
+  EXPECT_FALSE(watchdog.fired());
+  EXPECT_TRUE(firstGoneBeforeSecond) << "the loop ended while a form was still loaded";
+  EXPECT_FALSE(second.loaded());
+}
+
+TEST_F(FormTest, TheMessageLoopReturnsAtOnceWithoutAForm) {
+  Watchdog watchdog(5000);
+  toolkit::RunMessageLoop();
+  EXPECT_FALSE(watchdog.fired());
+}
+
+TEST_F(FormTest, TheMessageLoopNoticesAnUnloadSentFromAnotherThread) {
+  // A message sent across threads runs inside GetMessage, which would otherwise wait on.
+  RecordingForm form;
+  ASSERT_TRUE(form.Load());
+  HWND window = form.hwnd();
+  std::thread closer([window] { SendMessageW(window, WM_CLOSE, 0, 0); });
+  Watchdog watchdog(5000);
+  toolkit::RunMessageLoop();
+  closer.join();
+  EXPECT_FALSE(watchdog.fired()) << "the loop slept through the last unload";
+  EXPECT_FALSE(form.loaded());
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// The running program as a started program sees it: its argument text, its folder (also for
+// the A functions), and starting another program. A probe program reports what it sees.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "support/environment.h"
+#include "support/files.h"
+#include "support/wait.h"
+#include "support/wine_process.h"
+#include "toolkit/program.h"
+
+namespace {
+
+constexpr unsigned kRunTimeoutMs = 30000;
+
+using Report = std::map<std::string, std::string>;
+
+Report ParseReport(const std::string& bytes) {
+  Report report;
+  std::istringstream lines(bytes);
+  std::string line;
+  while (std::getline(lines, line)) {
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos) report[line.substr(0, equals)] = line.substr(equals + 1);
+  }
+  return report;
+}
+
+// A copy of the probe in a folder of the test's choosing.
+class Probe {
+ public:
+  explicit Probe(const std::wstring& folderName) : folder_(folderName) {
+    copied_ = CopyInto(TestProgramFolder() + L"\\toolkit_probe.exe", path());
+  }
+  bool copied() const { return copied_; }
+  std::wstring path() const { return folder_.File(L"probe.exe"); }
+  const std::wstring& folder() const { return folder_.path(); }
+  std::wstring ReportFile() const { return folder_.File(L"probe-report.txt"); }
+
+  Report Run(const std::wstring& commandLine, const std::wstring& workingDir = L"") const {
+    DeleteFileW(ReportFile().c_str());
+    ChildProcess child = ChildProcess::Start(path(), commandLine, workingDir);
+    EXPECT_TRUE(child.started()) << "CreateProcess failed: " << GetLastError();
+    EXPECT_TRUE(child.WaitExit(kRunTimeoutMs)) << "the probe did not end";
+    EXPECT_EQ(child.ExitCode(), 0u) << "the probe could not write its report";
+    return ParseReport(ReadBytes(ReportFile()));
+  }
+
+ private:
+  TempFolder folder_;
+  bool copied_ = false;
+};
+
+struct ArgumentCase {
+  int row;
+  std::wstring (*commandLine)(const std::wstring& path);
+  const wchar_t* expected;
+};
+
+const ArgumentCase kArgumentCases[] = {
+    {0, [](const std::wstring& p) { return L"\"" + p + L"\" /s"; }, L"/s"},
+    {1, [](const std::wstring& p) { return L"\"" + p + L"\"\t/p 123"; }, L"/p 123"},
+    {2, [](const std::wstring& p) { return L"\"" + p + L"\"/c"; }, L"/c"},
+    {3, [](const std::wstring& p) { return p + L" /s"; }, L"/s"},  // unquoted, with blanks
+    {4, [](const std::wstring& p) { return L"\"" + p + L"\" /a  99 "; }, L"/a  99 "},
+    {5, [](const std::wstring& p) { return L"\"" + p + L"\" /\uFF53 \u00E9\u8868"; }, L"/\uFF53 \u00E9\u8868"},
+    {6, [](const std::wstring& p) { return L"\"" + p + L"\""; }, L""},
+};
+
+TEST(RunningProgram, SeesItsArgumentTextWhateverShapeItsPathWasGivenIn) {
+  Probe probe(L"toolkit probe \u30C6\u30B9\u30C8");
+  ASSERT_TRUE(probe.copied());
+  for (const ArgumentCase& c : kArgumentCases) {
+    const Report report = probe.Run(c.commandLine(probe.path()));
+    EXPECT_EQ(report.count("argument") ? report.at("argument") : "(no report)", Utf8(c.expected))
+        << "row " << c.row << ", command line: " << Utf8(c.commandLine(probe.path()));
+  }
+}
+
+TEST(RunningProgram, FindsItsFolderFromItsOwnPathNotTheWorkingFolder) {
+  Probe probe(L"toolkit probe folder");
+  ASSERT_TRUE(probe.copied());
+  TempFolder elsewhere(L"toolkit working folder");
+  const Report report = probe.Run(L"\"" + probe.path() + L"\" /s", elsewhere.path());
+  EXPECT_EQ(report.count("folder") ? report.at("folder") : "(no report)", Utf8(probe.folder()));
+  EXPECT_EQ(GetFileAttributesW(elsewhere.File(L"probe-report.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(CodePage, IsTheOneThisRunWasStartedForAndAStartedProgramKeepsIt) {
+  ASSERT_EQ(GetACP(), ExpectedCodePage()) << "the bench did not give the code page asked for";
+  Probe probe(L"toolkit probe code page");
+  ASSERT_TRUE(probe.copied());
+  Report report = probe.Run(L"\"" + probe.path() + L"\"");
+  EXPECT_EQ(report["acp"], std::to_string(ExpectedCodePage()));
+}
+
+TEST(RunningProgram, ReachesItsFolderThroughAnsiTextEvenWhenTheNameIsOutsideTheCodePage) {
+  // "é" has no code page 932 form; Japanese has no code page 1252 form.
+  const wchar_t* outside = GetACP() == 932 ? L"toolkit probe Korvan\u00E9"
+                                           : L"toolkit probe \u30B3\u30EB\u30F4\u30A1\u30CD";
+  for (const wchar_t* name : {outside, L"toolkit probe plain"}) {
+    Probe probe(name);
+    ASSERT_TRUE(probe.copied());
+    Report report = probe.Run(L"\"" + probe.path() + L"\"");
+    EXPECT_EQ(report["folder"], Utf8(probe.folder()));
+    EXPECT_EQ(report["folder_ansi_reaches_folder"], "1") << Utf8(name);
+  }
+}
+
+TEST(StartProgram, StartsAProgramWithANormalActivatedWindowAndThePathAlone) {
+  Probe probe(L"toolkit started program");
+  ASSERT_TRUE(probe.copied());
+  ASSERT_TRUE(toolkit::StartProgram(probe.path()));
+  std::string bytes;
+  ASSERT_TRUE(WaitUntil([&] {
+    bytes = ReadBytes(probe.ReportFile());
+    return bytes.find("show=") != std::string::npos;
+  }, kRunTimeoutMs)) << "the started program wrote no report";
+  Report report = ParseReport(bytes);
+  EXPECT_EQ(report["command_line"], Utf8(probe.path())) << "the path alone, not quoted";
+  EXPECT_EQ(report["argument"], "") << "an unquoted path with blanks is still the program's own";
+  EXPECT_EQ(report["show"], std::to_string(SW_SHOWNORMAL));
+  // Let it finish before its folder goes.
+  WaitUntil([&] { return DeleteFileW(probe.path().c_str()) != FALSE; }, kRunTimeoutMs);
+}
+
+TEST(StartProgram, ReportsAFileThatCannotBeStarted) {
+  TempFolder folder(L"toolkit nothing to start");
+  EXPECT_FALSE(toolkit::StartProgram(folder.File(L"missing.exe")));
+  EXPECT_FALSE(toolkit::StartProgram(folder.path()));
+}
+
+}  // namespace

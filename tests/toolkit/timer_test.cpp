@@ -1,0 +1,121 @@
+// Message timers: tick while on, stop when switched off or destroyed, and tick inside any
+// message loop of the thread, a message box's included.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <thread>
+
+#include "support/wait.h"
+#include "toolkit/message_box.h"
+#include "toolkit/timer.h"
+
+namespace {
+
+using toolkit::Timer;
+
+TEST(Timer, TicksAgainAndAgainWhileOn) {
+  int ticks = 0;
+  Timer timer(20, true, [&] { ++ticks; });
+  EXPECT_TRUE(WaitUntil([&] { return ticks >= 3; }, 5000)) << "ticks: " << ticks;
+}
+
+TEST(Timer, NeverTicksWhenOffOrWithoutAnInterval) {
+  int ticks = 0;
+  Timer off(10, false, [&] { ++ticks; });
+  Timer noInterval(0, true, [&] { ++ticks; });
+  PumpFor(200);
+  EXPECT_EQ(ticks, 0);
+}
+
+TEST(Timer, SwitchedOffInItsOwnTickItTicksNoMore) {
+  int ticks = 0;
+  Timer timer(10, true);
+  timer.onTimer = [&] {
+    ++ticks;
+    timer.SetEnabled(false);
+  };
+  ASSERT_TRUE(WaitUntil([&] { return ticks == 1; }, 5000));
+  PumpFor(150);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_FALSE(timer.enabled());
+  timer.SetEnabled(true);
+  EXPECT_TRUE(WaitUntil([&] { return ticks == 2; }, 5000)) << "switching on again did not resume";
+}
+
+TEST(Timer, ANewIntervalTakesEffectWhileOn) {
+  int ticks = 0;
+  Timer timer(60000, true, [&] { ++ticks; });
+  timer.SetInterval(10);
+  EXPECT_EQ(timer.interval(), 10u);
+  EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }, 5000));
+  timer.SetInterval(0);
+  const int stoppedAt = ticks;
+  PumpFor(100);
+  EXPECT_EQ(ticks, stoppedAt) << "an interval of 0 must stop the ticks";
+}
+
+TEST(Timer, ADestroyedTimerTicksNoMore) {
+  int ticks = 0;
+  auto timer = std::make_unique<Timer>(10, true, [&] { ++ticks; });
+  ASSERT_TRUE(WaitUntil([&] { return ticks >= 1; }, 5000));
+  timer.reset();
+  const int stoppedAt = ticks;
+  PumpFor(100);
+  EXPECT_EQ(ticks, stoppedAt);
+}
+
+struct BoxSeen {
+  bool found = false;
+  std::wstring text;
+  bool icon = true;
+  int buttons = 0;
+};
+
+BOOL CALLBACK CountButtons(HWND child, LPARAM state) {
+  wchar_t className[16] = {};
+  GetClassNameW(child, className, 16);
+  if (lstrcmpiW(className, L"Button") == 0 && IsWindowVisible(child)) ++*reinterpret_cast<int*>(state);
+  return TRUE;
+}
+
+TEST(Timer, TicksInsideAMessageBoxLoopAndTheBoxIsAsAsked) {
+  BoxSeen seen;
+  Timer closer(50, true);
+  closer.onTimer = [&] {
+    HWND box = FindWindowW(nullptr, L"toolkit box \u30C6\u30B9\u30C8");
+    if (!box) return;
+    closer.SetEnabled(false);
+    seen.found = true;
+    wchar_t text[128] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 128);
+    seen.text = text;
+    HWND iconControl = GetDlgItem(box, 0x440);
+    seen.icon = iconControl && IsWindowVisible(iconControl) &&
+                SendMessageW(iconControl, STM_GETICON, 0, 0) != 0;
+    EnumChildWindows(box, CountButtons, reinterpret_cast<LPARAM>(&seen.buttons));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  };
+  // Should the ticks never come, the box must still go, or the test program would hang.
+  HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread rescuer([done] {
+    if (WaitForSingleObject(done, 15000) == WAIT_TIMEOUT) {
+      if (HWND box = FindWindowW(nullptr, L"toolkit box \u30C6\u30B9\u30C8")) {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      }
+    }
+  });
+  const int pressed =
+      toolkit::ShowMessageBox(L"\u898B\u3064\u304B\u308A\u307E\u305B\u3093\uFF01 \uFF8C\uFF6B\uFF99\uFF80\uFF9E",
+                              L"toolkit box \u30C6\u30B9\u30C8", MB_OK);
+  SetEvent(done);
+  rescuer.join();
+  CloseHandle(done);
+  EXPECT_EQ(pressed, IDOK);
+  ASSERT_TRUE(seen.found) << "the timer did not tick while the box was up";
+  EXPECT_EQ(seen.text, L"\u898B\u3064\u304B\u308A\u307E\u305B\u3093\uFF01 \uFF8C\uFF6B\uFF99\uFF80\uFF9E");
+  EXPECT_FALSE(seen.icon);
+  EXPECT_EQ(seen.buttons, 1);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#include "toolkit/program.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "toolkit/ansi_text.h"
+#include "toolkit/command_line.h"
+
+namespace toolkit {
+namespace {
+
+std::wstring FolderPart(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L'\\');
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::wstring ArgumentText() {
+  const wchar_t* line = GetCommandLineW();
+  return std::wstring(ArgumentTextOf(line ? line : L"", ProgramPath()));
+}
+
+std::wstring ProgramPath() {
+  // Long paths do not fit MAX_PATH; grow until the name is not cut.
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
+    if (buffer.size() >= 32768) return std::wstring(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::wstring ProgramFolder() { return FolderPart(ProgramPath()); }
+
+std::string ProgramFolderAnsi() {
+  const std::wstring folder = ProgramFolder();
+  bool exact = true;
+  std::string ansi = ToAnsi(folder, &exact);
+  if (exact) return ansi;
+  const DWORD size = GetShortPathNameW(folder.c_str(), nullptr, 0);
+  if (size == 0) return ansi;
+  std::wstring shortForm(size, L'\0');
+  const DWORD length = GetShortPathNameW(folder.c_str(), shortForm.data(), size);
+  if (length == 0 || length >= size) return ansi;
+  shortForm.resize(length);
+  std::string shortAnsi = ToAnsi(shortForm, &exact);
+  return exact ? shortAnsi : ansi;
+}
+
+bool StartProgram(const std::wstring& path) {
+  std::vector<wchar_t> commandLine(path.begin(), path.end());
+  commandLine.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+void EndProcess() { ExitProcess(0); }
+
+}  // namespace toolkit

@@ -1,0 +1,28 @@
+#pragma once
+// The running program: its argument text and folder, starting other programs, ending it.
+#include <string>
+
+namespace toolkit {
+
+// The command line after the program's path, without the separating blanks.
+std::wstring ArgumentText();
+
+// The full path of the running program's file.
+std::wstring ProgramPath();
+
+// The folder that holds the running program, from its module path (never the working
+// folder), without a trailing backslash: "C:\Savers", or "C:" for a drive's root.
+std::wstring ProgramFolder();
+
+// The same folder for the A functions. When its name has characters outside the ANSI code
+// page, the short (8.3) form is used so that the path still reaches the folder.
+std::string ProgramFolderAnsi();
+
+// Starts a program file as a new process with a normal, activated window and does not wait.
+// The command line is the path alone. False when the process could not be created.
+bool StartProgram(const std::wstring& path);
+
+// Ends the process at once with exit code 0: no further window or form event runs.
+[[noreturn]] void EndProcess();
+
+}  // namespace toolkit

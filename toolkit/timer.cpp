@@ -1,0 +1,58 @@
+#include "toolkit/timer.h"
+
+#include <map>
+#include <utility>
+
+namespace toolkit {
+namespace {
+
+// The running timers by their system id; one thread, so no lock.
+std::map<UINT_PTR, Timer*>& RunningTimers() {
+  static std::map<UINT_PTR, Timer*> timers;
+  return timers;
+}
+
+}  // namespace
+
+Timer::Timer(UINT intervalMs, bool enabled, std::function<void()> onTimer)
+    : onTimer(std::move(onTimer)), interval_(intervalMs), enabled_(enabled) {
+  Restart();
+}
+
+Timer::~Timer() { Stop(); }
+
+void Timer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Restart();
+}
+
+void Timer::SetInterval(UINT intervalMs) {
+  if (intervalMs == interval_) return;
+  interval_ = intervalMs;
+  Restart();
+}
+
+void Timer::Stop() {
+  if (!id_) return;
+  KillTimer(nullptr, id_);
+  RunningTimers().erase(id_);
+  id_ = 0;
+}
+
+void Timer::Restart() {
+  Stop();
+  if (!enabled_ || interval_ == 0) return;
+  id_ = SetTimer(nullptr, 0, interval_, &Timer::Tick);
+  if (id_) RunningTimers()[id_] = this;
+}
+
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  auto& timers = RunningTimers();
+  const auto found = timers.find(id);
+  if (found == timers.end()) return;  // stopped after this tick was queued
+  Timer* timer = found->second;
+  if (timer->onTimer) timer->onTimer();
+}
+
+}  // namespace toolkit
