@@ -121,7 +121,7 @@ int main() {
     PumpFor(500);
   }
   const std::wstring wav = folder.File(L"tone.wav");
-  WriteFileBytes(wav, ToneWaveBytes({{1.0, 440}}));
+  WriteBytes(wav, ToneWaveBytes({{1.0, 440}}));
   for (int i = 0; i < 7; ++i) {
     BGM_File = AnsiPath(wav);
     wavDelays.push_back(DelayToSound(capture, [] { WAV_Play(); }));

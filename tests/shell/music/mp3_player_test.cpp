@@ -168,14 +168,14 @@ TEST_F(Mp3Player, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
 }
 
 TEST_F(Mp3Player, AFileThatCannotBePlayedFailsSilentlyAndTheTicksStayHarmless) {
-  const std::string tone = ReadFileBytes(media->File(L"tone.mp3"));
+  const std::string tone = ReadBytes(media->File(L"tone.mp3"));
   std::string noise(64 * 1024, '\0');
   std::srand(4);
   for (char& c : noise) c = static_cast<char>(std::rand());
-  ASSERT_TRUE(WriteFileBytes(media->File(L"empty.mp3"), ""));
-  ASSERT_TRUE(WriteFileBytes(media->File(L"cut.mp3"), tone.substr(0, 300)));
-  ASSERT_TRUE(WriteFileBytes(media->File(L"noise.mp3"), noise));
-  ASSERT_TRUE(WriteFileBytes(media->File(L"text.mp3"), "not a sound at all"));
+  ASSERT_TRUE(WriteBytes(media->File(L"empty.mp3"), ""));
+  ASSERT_TRUE(WriteBytes(media->File(L"cut.mp3"), tone.substr(0, 300)));
+  ASSERT_TRUE(WriteBytes(media->File(L"noise.mp3"), noise));
+  ASSERT_TRUE(WriteBytes(media->File(L"text.mp3"), "not a sound at all"));
 
   struct Case {
     const char* what;

@@ -75,7 +75,7 @@ class WavPlayer : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     media = std::make_unique<TempFolder>();
-    ASSERT_TRUE(WriteFileBytes(media->File(L"loop.wav"),
+    ASSERT_TRUE(WriteBytes(media->File(L"loop.wav"),
                                ToneWaveBytes({{kToneSeconds, 440}, {kFileSeconds - kToneSeconds, 0}})));
   }
   static void TearDownTestSuite() { media.reset(); }
@@ -185,7 +185,7 @@ TEST_F(WavPlayer, AFileThatCannotBePlayedStaysSilentEvenWhenASystemDefaultSoundI
   };
   std::vector<std::string> paths = {missing, "", AnsiPath(media->path())};
   for (const Case& c : cases) {
-    ASSERT_TRUE(WriteFileBytes(media->File(c.name), c.bytes));
+    ASSERT_TRUE(WriteBytes(media->File(c.name), c.bytes));
     paths.push_back(AnsiPath(media->File(c.name)));
   }
 
@@ -219,7 +219,7 @@ TEST(WavPlayerWithoutDevice, PlayDoesNothingAndStopIsHarmless) {
   result += ", after play " + std::to_string(LastResult);
   WAV_Stop();
   result += ", after stop " + std::to_string(LastResult);
-  ASSERT_TRUE(WriteFileBytes(std::wstring(report, report + std::strlen(report)), result));
+  ASSERT_TRUE(WriteBytes(std::wstring(report, report + std::strlen(report)), result));
 }
 
 TEST_F(WavPlayer, WithNoWaveOutputDevicePlayDoesNothingAndStopIsHarmless) {
@@ -254,8 +254,8 @@ TEST_F(WavPlayer, WithNoWaveOutputDevicePlayDoesNothingAndStopIsHarmless) {
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
   // A Unix process cannot be waited on from here; the child reports when it is done.
-  ASSERT_TRUE(WaitUntil([&] { return !ReadFileBytes(report).empty(); }, 60000)) << "no report";
-  EXPECT_EQ(ReadFileBytes(report),
+  ASSERT_TRUE(WaitUntil([&] { return !ReadBytes(report).empty(); }, 60000)) << "no report";
+  EXPECT_EQ(ReadBytes(report),
             "waveOutGetNumDevs 0, after play " + std::to_string(kUntouched) + ", after stop 1");
   EXPECT_TRUE(FindSoundRuns(capture.BlockPeaksSince(mark)).empty());
 }

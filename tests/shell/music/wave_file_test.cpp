@@ -46,13 +46,13 @@ TEST(IsWaveWithoutSamples, FindsTheDataChunkAndWhetherAnyOfItIsThere) {
   TempFolder folder;
   for (const Case& c : cases) {
     const std::wstring path = folder.File(L"case.wav");
-    ASSERT_TRUE(WriteFileBytes(path, c.bytes)) << c.what;
+    ASSERT_TRUE(WriteBytes(path, c.bytes)) << c.what;
     EXPECT_EQ(IsWaveWithoutSamples(AnsiPath(path)), c.withoutSamples) << c.what;
   }
   // Paths come in the ANSI code page: "音楽\表.wav" holds a 0x5C trail byte.
   const std::wstring japanese = folder.File(L"音楽");
   CreateDirectoryW(japanese.c_str(), nullptr);
-  ASSERT_TRUE(WriteFileBytes(japanese + L"\\表.wav", ToneWaveBytes({})));
+  ASSERT_TRUE(WriteBytes(japanese + L"\\表.wav", ToneWaveBytes({})));
   EXPECT_TRUE(IsWaveWithoutSamples(AnsiPath(japanese + L"\\表.wav")));
   EXPECT_FALSE(IsWaveWithoutSamples(AnsiPath(folder.File(L"missing.wav"))));
   EXPECT_FALSE(IsWaveWithoutSamples(""));
