@@ -18,8 +18,8 @@ source "$root/scripts/bench.sh"
 trap bench_down EXIT
 bench_up "$build"
 
-# Korvane.scr /s ends at once until the shell's saver host is built: run the renderer alone.
-program=("$bin/Korvane.dll")
+# The whole saver: Korvane.scr starts the music and the renderer, and ends after it.
+program=("$bin/Korvane.scr" /s)
 log=$BENCH_DIR/wine.log
 # Every buffer swap leaves one timestamped trace line: that is the frame counter.
 WINEDEBUG=+timestamp,+wgl wine "${program[@]}" >"$log" 2>&1 </dev/null &

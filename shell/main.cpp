@@ -6,6 +6,7 @@
 
 #include "shell/file_paths.h"
 #include "shell/preview.h"
+#include "shell/saver_cursor.h"
 #include "shell/saver_host.h"
 #include "shell/settings_dialog_entry.h"
 #include "shell/settings_file.h"
@@ -42,7 +43,7 @@ class WindowsStartupSteps final : public StartupSteps {
 
   void ShowSettingsDialog() override { ::ShowSettingsDialog(); }
 
-  void HideCursor() override { CursorCount = ShowCursor(FALSE); }
+  void HideCursor() override { HideCursorForSaver(); }
 
   void LoadSaverHost() override { ::LoadSaverHost(); }
 

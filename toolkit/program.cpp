@@ -51,7 +51,24 @@ std::string ProgramFolderAnsi() {
   return exact ? shortAnsi : ansi;
 }
 
-bool StartProgram(const std::wstring& path) {
+StartedProgram::~StartedProgram() {
+  if (process_) CloseHandle(process_);
+}
+
+StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
+  if (this != &other) {
+    if (process_) CloseHandle(process_);
+    process_ = other.process_;
+    other.process_ = nullptr;
+  }
+  return *this;
+}
+
+bool StartedProgram::Ended() const {
+  return !process_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+}
+
+StartedProgram StartProgram(const std::wstring& path) {
   std::vector<wchar_t> commandLine(path.begin(), path.end());
   commandLine.push_back(L'\0');
   STARTUPINFOW startup{};
@@ -59,13 +76,14 @@ bool StartProgram(const std::wstring& path) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
+  // The application name fixes the file: with blanks in an unquoted command line alone,
+  // Windows would first try programs named by the path's first words.
   if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process)) {
-    return false;
+    return StartedProgram();
   }
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return StartedProgram(process.hProcess);
 }
 
 void EndProcess() { ExitProcess(0); }

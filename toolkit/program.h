@@ -18,9 +18,31 @@ std::wstring ProgramFolder();
 // page, the short (8.3) form is used so that the path still reaches the folder.
 std::string ProgramFolderAnsi();
 
+// A process started by StartProgram; its handle is released with the object.
+class StartedProgram {
+ public:
+  StartedProgram() = default;
+  explicit StartedProgram(void* process) : process_(process) {}
+  ~StartedProgram();
+  StartedProgram(StartedProgram&& other) noexcept : process_(other.process_) {
+    other.process_ = nullptr;
+  }
+  StartedProgram& operator=(StartedProgram&& other) noexcept;
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  // False when the process could not be created.
+  explicit operator bool() const { return process_ != nullptr; }
+  // True once the process has ended, and for a process that was never created.
+  bool Ended() const;
+
+ private:
+  void* process_ = nullptr;
+};
+
 // Starts a program file as a new process with a normal, activated window and does not wait.
-// The command line is the path alone. False when the process could not be created.
-bool StartProgram(const std::wstring& path);
+// Exactly that file runs, whatever blanks its path holds; the command line is the path alone.
+StartedProgram StartProgram(const std::wstring& path);
 
 // Ends the process at once with exit code 0: no further window or form event runs.
 [[noreturn]] void EndProcess();

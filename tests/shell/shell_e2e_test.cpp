@@ -133,12 +133,16 @@ void ExpectMissingRendererMessage(const Outcome& o, const std::string& what) {
   EXPECT_TRUE(o.ended && o.exitCode == 0) << what << ": " << o;
 }
 
-// A program folder laid out for one case.
+// A program folder laid out for one case. Its renderer is a stand-in that ends at once
+// without a window, so a saver start ends as soon as the host sees it gone.
 class ProgramFolder {
  public:
   ProgramFolder(const std::wstring& name, bool renderer) : folder_(name) {
     copied_ = CopyInto(BinFile(L"Korvane.scr"), Scr());
-    if (renderer) copied_ = copied_ && CopyInto(BinFile(L"Korvane.dll"), folder_.File(L"Korvane.dll"));
+    if (renderer) {
+      copied_ = copied_ && CopyInto(TestProgramFolder() + L"\\stand_in_renderer.exe",
+                                    folder_.File(L"Korvane.dll"));
+    }
   }
   bool ready() const { return copied_; }
   std::wstring Scr() const { return folder_.File(L"Korvane.scr"); }
@@ -240,11 +244,15 @@ TEST_F(ShellProgram, RunsUnderTheCodePageThisRunWasStartedFor) {
   ASSERT_EQ(GetACP(), ExpectedCodePage());
 }
 
-TEST_F(ShellProgram, WithTheRendererPresentEveryRequestEndsQuietlyForNow) {
-  // Preview, settings dialog and saver host end the process where their form would load.
+TEST_F(ShellProgram, WithTheRendererPresentEveryRequestEndsQuietly) {
+  // A saver start ends once its (stand-in) renderer has gone; the settings dialog has tests
+  // of its own.
   ProgramFolder folder(L"korvane e2e renderer present", true);
   ASSERT_TRUE(folder.ready());
-  for (const ArgumentCase& c : ArgumentCases()) ExpectQuietEnd(Start(folder.Scr(), c.text), c.name);
+  for (const ArgumentCase& c : ArgumentCases()) {
+    if (c.asks == Asks::kDialog) continue;
+    ExpectQuietEnd(Start(folder.Scr(), c.text), c.name);
+  }
 }
 
 TEST_F(ShellProgram, WithTheRendererMissingEveryRequestButThePreviewShowsTheMessage) {
