@@ -1,6 +1,15 @@
 #include "shell/preview.h"
 
+#include "shell/preview_form.h"
+#include "shell/startup_state.h"
 #include "toolkit/program.h"
 
-// The preview form is not built yet: a preview request ends quietly.
-void ShowPreview() { toolkit::EndProcess(); }
+void ShowPreview() {
+  // A preview window that is not (or no longer) there would leave a process with nothing to
+  // show and nothing that ever ends it.
+  if (!ParentWindow || !IsWindow(ParentWindow)) toolkit::EndProcess();
+  // Lives as long as the process; its window goes with the preview window, which ends the
+  // program's message loop.
+  static PreviewForm form;
+  if (!form.PlaceInto(ParentWindow)) toolkit::EndProcess();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Korvane_R: becomes a child of the Display Properties preview window and shows a still of
+// the saver. Nothing moves, nothing is read, nothing plays.
+#include <windows.h>
+
+#include "shell/preview_image.h"
+#include "toolkit/form.h"
+
+class PreviewForm final : public toolkit::Form {
+ public:
+  PreviewForm();
+  ~PreviewForm() override;
+
+  // Loads the form into `parent` over its whole area and shows it. False when the form
+  // could not be loaded.
+  bool PlaceInto(HWND parent);
+
+  PreviewImage Img_Prev;
+
+ private:
+  void OnLoad() override;
+  void OnPaint(HDC dc, const RECT& dirty) override;
+  bool OnUnload(toolkit::UnloadReason reason) override;
+
+  HBITMAP background_ = nullptr;
+  HBITMAP lattice_ = nullptr;
+};

@@ -1,0 +1,130 @@
+// The preview form placed into a preview window of this test's own process, where Wine
+// paints it: the picture pixel for pixel at 152 x 112, scaled to other sizes, and the form's
+// end when its window goes with the preview window.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "bmp_file.h"
+#include "shell/preview_form.h"
+#include "support/wait.h"
+
+namespace {
+
+RgbImage Committed(const char* name) {
+  RgbImage image;
+  EXPECT_TRUE(ReadBmp24(std::string(KORVANE_RESOURCES "\\") + name, &image)) << name;
+  return image;
+}
+
+// What the screen shows in the window's client area, top row first.
+RgbImage ReadScreen(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  RgbImage image;
+  image.width = client.right;
+  image.height = client.bottom;
+  HDC screen = GetDC(nullptr);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
+      image.rgb.push_back(GetRValue(c));
+      image.rgb.push_back(GetGValue(c));
+      image.rgb.push_back(GetBValue(c));
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return image;
+}
+
+// Mean brightness of each cell of a grid x grid division.
+std::vector<double> CellMeans(const RgbImage& image, int grid) {
+  std::vector<double> means;
+  for (int gy = 0; gy < grid; ++gy) {
+    for (int gx = 0; gx < grid; ++gx) {
+      double sum = 0;
+      int n = 0;
+      for (int y = gy * image.height / grid; y < (gy + 1) * image.height / grid; ++y)
+        for (int x = gx * image.width / grid; x < (gx + 1) * image.width / grid; ++x, ++n)
+          sum += image.at(x, y)[0] + image.at(x, y)[1] + image.at(x, y)[2];
+      means.push_back(n ? sum / n / 3 : 0);
+    }
+  }
+  return means;
+}
+
+HWND MakeArea(int width, int height) {
+  static const ATOM windowClass = [] {
+    WNDCLASSW c{};
+    c.lpfnWndProc = DefWindowProcW;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    c.lpszClassName = L"KorvaneTestPreviewHost";
+    return RegisterClassW(&c);
+  }();
+  return CreateWindowExW(WS_EX_TOPMOST, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)),
+                         L"preview area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30, width,
+                         height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {
+  HWND area = MakeArea(152, 112);
+  PreviewForm form;
+  ASSERT_TRUE(form.PlaceInto(area));
+  const RgbImage expected = Committed("preview_lattice.bmp");
+  RgbImage shown;
+  WaitUntil([&] { shown = ReadScreen(area); return shown.rgb == expected.rgb; }, 5000);
+  ASSERT_EQ(shown.rgb.size(), expected.rgb.size());
+  int wrong = 0;
+  for (size_t i = 0; i < shown.rgb.size(); ++i) wrong += shown.rgb[i] != expected.rgb[i];
+  EXPECT_EQ(wrong, 0) << "bytes that differ from the lattice picture";
+  DestroyWindow(area);
+  EXPECT_TRUE(WaitUntil([&] { return !form.loaded(); }, 2000)) << "the form outlived its window";
+}
+
+TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
+  const std::vector<double> want = CellMeans(Committed("preview_lattice.bmp"), 4);
+  for (SIZE size : {SIZE{200, 150}, SIZE{100, 74}, SIZE{304, 224}}) {
+    SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
+    HWND area = MakeArea(size.cx, size.cy);
+    PreviewForm form;
+    ASSERT_TRUE(form.PlaceInto(area));
+    RgbImage shown;
+    WaitUntil([&] {
+      shown = ReadScreen(area);
+      const std::uint8_t* corner = shown.at(shown.width - 1, shown.height - 1);
+      return !(corner[0] == 255 && corner[1] == 255 && corner[2] == 255);
+    }, 5000);
+    const std::vector<double> got = CellMeans(shown, 4);
+    for (size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 12.0) << "cell " << i;
+    DestroyWindow(area);
+  }
+}
+
+TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
+  // With Img_Prev hidden the form's own picture shows, unscaled, in a larger area.
+  HWND area = MakeArea(200, 150);
+  PreviewForm form;
+  ASSERT_TRUE(form.PlaceInto(area));
+  ShowWindow(form.Img_Prev.hwnd(), SW_HIDE);
+  const RgbImage expected = Committed("preview_background.bmp");
+  RgbImage shown;
+  WaitUntil([&] {
+    shown = ReadScreen(area);
+    return shown.at(151, 111)[0] == expected.at(151, 111)[0] &&
+           shown.at(151, 111)[1] == expected.at(151, 111)[1] && shown.at(199, 149)[0] == 0;
+  }, 5000);
+  int wrong = 0;
+  for (int y = 0; y < 112; ++y)
+    for (int x = 0; x < 152; ++x)
+      for (int c = 0; c < 3; ++c) wrong += shown.at(x, y)[c] != expected.at(x, y)[c];
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(shown.at(180, 130)[0] + shown.at(180, 130)[1] + shown.at(180, 130)[2], 0)
+      << "beyond the picture the form is black";
+  DestroyWindow(area);
+}
+
+}  // namespace
