@@ -2,7 +2,8 @@
 ; the programs), Korvane set as the current screen saver, and an uninstaller that takes back
 ; exactly that.
 ;   makensis -DVERSION=x.y.z -DBIN_DIR=<folder with the programs> -DOUT_FILE=<setup.exe> korvane.nsi
-Unicode true
+; The programs are 64-bit, and so is the installer (it runs where they run).
+Target amd64-unicode
 !include "LogicLib.nsh"
 
 Name "Korvane ${VERSION}"
