@@ -12,26 +12,11 @@
 #include "bmp_file.h"
 #include "gl_window.h"
 #include "preview_picture_params.h"
+#include "preview_render.h"
 #include "renderer_globals.h"
 #include "scene.h"
 
 namespace {
-
-RgbImage ReadFrame() {
-  RgbImage frame;
-  frame.width = kScreenWidth;
-  frame.height = kScreenHeight;
-  std::vector<unsigned char> rgba(kScreenWidth * kScreenHeight * 4);
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, kScreenWidth, kScreenHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-  frame.rgb.resize(kScreenWidth * kScreenHeight * 3);
-  for (int y = 0; y < kScreenHeight; ++y)
-    for (int x = 0; x < kScreenWidth; ++x)
-      for (int c = 0; c < 3; ++c)
-        frame.at(x, y)[c] = rgba[((kScreenHeight - 1 - y) * kScreenWidth + x) * 4 + c];
-  return frame;
-}
 
 // Translucent blue-green planes at a slant, added up on black.
 void DrawGlowingPlanes() {
@@ -71,8 +56,7 @@ int main(int argc, char** argv) {
   g_instance = GetModuleHandleW(nullptr);
   if (!CreateGLWindow()) return 1;
   glClearColor(0, 0, 0, 0);
-  SceneDraw(kPreviewTimeMs);
-  RgbImage lattice = ResampleArea(ReadFrame(), kPreviewWidth, kPreviewHeight);
+  RgbImage lattice = RenderPreviewPicture(kPreviewTimeMs);
   DrawGlowingPlanes();
   RgbImage background = ResampleArea(ReadFrame(), kPreviewWidth, kPreviewHeight);
   DestroyGLWindow();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bmp_file.h"
+#include "preview_test_pictures.h"
 #include "support/files.h"
 #include "support/wait.h"
 #include "support/wine_process.h"
@@ -52,41 +52,6 @@ class PreviewWindow {
 
 ChildProcess StartScr(const std::wstring& scr, const std::wstring& arguments) {
   return ChildProcess::Start(scr, L"\"" + scr + L"\" " + arguments);
-}
-
-// What the screen shows in the window's client area, top row first.
-RgbImage ReadScreen(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  RgbImage image;
-  image.width = client.right;
-  image.height = client.bottom;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, image.width, image.height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const auto* bgra = static_cast<const unsigned char*>(bits);
-  for (int i = 0; i < image.width * image.height; ++i) {
-    image.rgb.push_back(bgra[i * 4 + 2]);
-    image.rgb.push_back(bgra[i * 4 + 1]);
-    image.rgb.push_back(bgra[i * 4]);
-  }
-  SelectObject(memory, old);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return image;
 }
 
 bool AllWhite(const RgbImage& image) {

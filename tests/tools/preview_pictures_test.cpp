@@ -9,27 +9,10 @@
 #include "bmp_file.h"
 #include "gl_window.h"
 #include "preview_picture_params.h"
+#include "preview_render.h"
 #include "renderer_globals.h"
-#include "scene.h"
 
 namespace {
-
-RgbImage RenderPreview(double t) {
-  SceneDraw(t);
-  RgbImage frame;
-  frame.width = kScreenWidth;
-  frame.height = kScreenHeight;
-  std::vector<unsigned char> rgba(kScreenWidth * kScreenHeight * 4);
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, kScreenWidth, kScreenHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-  frame.rgb.resize(kScreenWidth * kScreenHeight * 3);
-  for (int y = 0; y < kScreenHeight; ++y)
-    for (int x = 0; x < kScreenWidth; ++x)
-      for (int c = 0; c < 3; ++c)
-        frame.at(x, y)[c] = rgba[((kScreenHeight - 1 - y) * kScreenWidth + x) * 4 + c];
-  return ResampleArea(frame, kPreviewWidth, kPreviewHeight);
-}
 
 int LargestDifference(const RgbImage& a, const RgbImage& b) {
   int worst = 0;
@@ -46,8 +29,8 @@ TEST(PreviewPicture, IsTheSaversFrameAtThePreviewTime) {
   g_instance = GetModuleHandleW(nullptr);
   ASSERT_TRUE(CreateGLWindow());
   glClearColor(0, 0, 0, 0);
-  RgbImage fresh = RenderPreview(kPreviewTimeMs);
-  RgbImage otherMoment = RenderPreview(kPreviewTimeMs + 5000);
+  RgbImage fresh = RenderPreviewPicture(kPreviewTimeMs);
+  RgbImage otherMoment = RenderPreviewPicture(kPreviewTimeMs + 5000);
   DestroyGLWindow();
 
   EXPECT_LE(LargestDifference(committed, fresh), 2);
