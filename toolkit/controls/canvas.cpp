@@ -107,12 +107,13 @@ void Canvas::ButtonDown(int button, WPARAM keys, LPARAM position) {
 }
 
 void Canvas::ButtonUp(int button, WPARAM keys, LPARAM position) {
+  WindowlessControl* pressed = button == kLeftButton ? leftPressed_ : nullptr;
+  if (button == kLeftButton) leftPressed_ = nullptr;
+  // After taking the press: giving the capture back forgets it.
   if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) {
     ReleaseCapture();
   }
   if (button != kLeftButton) return;
-  WindowlessControl* pressed = leftPressed_;
-  leftPressed_ = nullptr;
   const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   if (!pressed || ControlAt(point) != pressed || !pressed->Click) return;
   // Last, and from a copy: the handler may close the window and this canvas with it.
