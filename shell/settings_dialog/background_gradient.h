@@ -1,6 +1,6 @@
 #pragma once
 // The dialog's painted background: half a sine period from the top edge to the bottom one,
-// darkest at both edges. No windows here, so the rows are unit tested directly.
+// darkest at both edges. No windows here.
 #include <cstdint>
 
 struct RowColour {

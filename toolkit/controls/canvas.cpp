@@ -138,7 +138,7 @@ bool Canvas::SetPointer(WPARAM wParam, LPARAM lParam) {
 
 bool Canvas::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            LRESULT& result) {
-  window_ = window;
+  if (message != WM_DESTROY) window_ = window;
   result = 0;
   switch (message) {
     case WM_ERASEBKGND:
@@ -169,6 +169,10 @@ bool Canvas::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_MBUTTONUP: ButtonUp(kMiddleButton, wParam, lParam); return true;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window) leftPressed_ = nullptr;
+      return false;
+    case WM_DESTROY:
+      window_ = nullptr;  // controls removed later must not reach a window that is gone
+      leftPressed_ = nullptr;
       return false;
     case WM_SETCURSOR:
       if (!SetPointer(wParam, lParam)) return false;

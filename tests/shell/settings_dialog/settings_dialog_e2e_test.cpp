@@ -467,6 +467,39 @@ TEST_F(SettingsDialog, TabMovesAlongTheControlsThatTakeTheFocus) {
   }
 }
 
+TEST_F(SettingsDialog, OpensCentredAcrossAThirdDownWithAFixedBorderAndHasAnIconOfItsOwn) {
+  ProgramFolder folder(L"korvane dialog frame");
+  ASSERT_TRUE(folder.ready());
+  DialogDriver dialog(folder);
+  ASSERT_EQ(dialog.problem(), "");
+  RECT client{}, window{};
+  GetClientRect(dialog.form(), &client);
+  GetWindowRect(dialog.form(), &window);
+  EXPECT_EQ(client.right, layout::kClientWidth);
+  EXPECT_EQ(client.bottom, layout::kClientHeight);
+  // In twips, whole-number division: (screen - dialog) \ 2 across, \ 3 down.
+  const long width = window.right - window.left, height = window.bottom - window.top;
+  const long left = (GetSystemMetrics(SM_CXSCREEN) * 15 - width * 15) / 2;
+  const long top = (GetSystemMetrics(SM_CYSCREEN) * 15 - height * 15) / 3;
+  EXPECT_EQ(window.left, std::lround(left / 15.0));
+  EXPECT_EQ(window.top, std::lround(top / 15.0));
+  const LONG style = GetWindowLongW(dialog.form(), GWL_STYLE);
+  EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU));
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "the dialog cannot be resized";
+  // Its icon, in the shipped program: one 32 x 32 picture of 256 colours.
+  HMODULE program = LoadLibraryExW(folder.Scr().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(IDI_KORVANE), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
+  ASSERT_NE(group, nullptr);
+  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
+  ASSERT_GE(SizeofResource(program, group), 20u);
+  EXPECT_EQ(bytes[4] | bytes[5] << 8, 1) << "pictures";
+  EXPECT_EQ(bytes[6], 32);                    // width
+  EXPECT_EQ(bytes[7], 32);                    // height
+  EXPECT_EQ(bytes[12] | bytes[13] << 8, 8);   // bits per pixel
+  FreeLibrary(program);
+}
+
 TEST_F(SettingsDialog, TheGradientsFillTheFormAndThePanelAndSurviveRepaints) {
   ProgramFolder folder(L"korvane dialog gradient");
   ASSERT_TRUE(folder.ready());

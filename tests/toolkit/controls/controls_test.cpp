@@ -1,6 +1,6 @@
-// The form controls on a real window under Wine: the canvas that keeps what was drawn, the
-// windowless controls it routes presses and pointers to, labels, images, the picture box,
-// the combo box and the dialog keys.
+// The canvas of a picture box on a real window under Wine: it keeps what was drawn, routes
+// presses and pointers to its windowless controls, and draws labels wrapped or on one line.
+// (Images, the combo box and the dialog keys are exercised by the settings dialog's tests.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,13 +11,9 @@
 #include "support/captured_pixels.h"
 #include "support/test_form.h"
 #include "support/wait.h"
-#include "toolkit/controls/combo_box.h"
-#include "toolkit/controls/dialog_keys.h"
-#include "toolkit/controls/image.h"
 #include "toolkit/controls/label.h"
 #include "toolkit/controls/picture_box.h"
 #include "toolkit/controls/screen_pointer.h"
-#include "toolkit/controls/shape.h"
 
 namespace {
 
@@ -200,123 +196,6 @@ TEST_F(BoxTest, LabelsWrapAndCutOffOrRunOnAlongOneLine) {
   EXPECT_FALSE(inkIn(0, 26, 200, 48)) << "lines below its height are cut off";
   EXPECT_TRUE(inkIn(40, 50, 200, 66)) << "one line runs on past the right edge";
   EXPECT_FALSE(inkIn(0, 66, 200, 100));
-}
-
-TEST_F(BoxTest, AnImageShowsItsPictureAtItsCornerCutToItsArea) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP picture = CreateCompatibleBitmap(screen, 12, 12);
-  ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, picture);
-  RECT all{0, 0, 12, 12};
-  HBRUSH brush = CreateSolidBrush(kInk);
-  FillRect(dc, &all, brush);
-  DeleteObject(brush);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-
-  Image whole({20, 20, 33, 33});
-  Image cut({60, 20, 66, 26});
-  whole.SetPicture(picture);
-  cut.SetPicture(picture);
-  box_->canvas().Add(whole);
-  box_->canvas().Add(cut);
-  const CapturedPixels shown = Shown();
-  EXPECT_EQ(Colour(shown.At(20, 20)), Colour(kInk));
-  EXPECT_EQ(Colour(shown.At(31, 31)), Colour(kInk));
-  EXPECT_EQ(Colour(shown.At(32, 32)), Colour(fill_)) << "the area's last pixel: the picture is 12 wide";
-  EXPECT_EQ(Colour(shown.At(65, 25)), Colour(kInk));
-  EXPECT_EQ(Colour(shown.At(66, 25)), Colour(fill_));
-  box_->canvas().Remove(whole);
-  box_->canvas().Remove(cut);
-  DeleteObject(picture);
-}
-
-TEST(PictureBox, ItsSunkenBorderTakesTwoPixelsOnEachSide) {
-  PictureBox box(PictureBoxDesign{{10, 10, 110, 60}, kBack, true});
-  SIZE drawn{};
-  box.canvas().Resized = [&](int width, int height) { drawn = SIZE{width, height}; };
-  ASSERT_TRUE(box.Create(TestForm()));
-  EXPECT_EQ(box.ClientSize().cx, 96);
-  EXPECT_EQ(box.ClientSize().cy, 46);
-  EXPECT_EQ(drawn.cx, 96);
-  EXPECT_EQ(drawn.cy, 46);
-}
-
-TEST(ComboBox, HoldsTheTextTheListAndTheEnabledState) {
-  ComboBoxDesign design;
-  design.bounds = {10, 10, 60, 30};
-  design.font.face = L"Tahoma";
-  ComboBox combo(design);
-  ASSERT_TRUE(combo.Create(TestForm()));
-  EXPECT_TRUE(GetWindowLongW(combo.hwnd(), GWL_STYLE) & WS_TABSTOP);
-  combo.SetText(L"\u66F2 7");
-  for (const wchar_t* item : {L"", L"1", L"2"}) combo.AddItem(item);
-  EXPECT_EQ(combo.Text(), L"\u66F2 7") << "adding to the list leaves the text";
-  EXPECT_EQ(combo.ItemCount(), 3);
-  EXPECT_EQ(combo.Item(0), L"");
-  EXPECT_EQ(combo.Item(2), L"2");
-  EXPECT_EQ(combo.Item(3), L"");
-  combo.SetEnabled(false);
-  EXPECT_FALSE(combo.Enabled());
-  EXPECT_FALSE(IsWindowEnabled(FindWindowExW(combo.hwnd(), nullptr, L"Edit", nullptr)));
-  combo.SetEnabled(true);
-  EXPECT_TRUE(combo.Enabled());
-}
-
-// The shared form's messages go through the dialog keys while a test needs it.
-DialogKeys* g_keys = nullptr;
-WNDPROC g_formProcedure = nullptr;
-
-LRESULT CALLBACK KeysFirst(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (g_keys && g_keys->HandleMessage(window, message, wParam, lParam, result)) return result;
-  return CallWindowProcW(g_formProcedure, window, message, wParam, lParam);
-}
-
-TEST(DialogKeys, TabGoesAlongTheStopsIntoPictureBoxesAndEscapeAsksToClose) {
-  ActivateTestForm();
-  HWND form = TestForm();
-  auto button = [](HWND parent, int x) {
-    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, 150, 30, 20, parent,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-  };
-  PictureBox box(PictureBoxDesign{{10, 10, 200, 100}, kBack, true});
-  ASSERT_TRUE(box.Create(form));
-  HWND inside = button(box.hwnd(), 5);
-  HWND skipped = button(box.hwnd(), 40);
-  EnableWindow(skipped, FALSE);
-  HWND after = button(form, 250);
-  DialogKeys keys;
-  int escapes = 0;
-  keys.Escape = [&] { ++escapes; };
-  g_keys = &keys;
-  g_formProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(form, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&KeysFirst)));
-  auto press = [&](WPARAM key) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
-    return keys.PreTranslate(form, message);
-  };
-
-  SetFocus(inside);
-  EXPECT_TRUE(press(VK_TAB));
-  EXPECT_EQ(GetFocus(), after);
-  EXPECT_TRUE(press(VK_TAB));
-  EXPECT_EQ(GetFocus(), inside) << "round again, past the disabled one";
-  EXPECT_TRUE(press(VK_ESCAPE));
-  EXPECT_EQ(escapes, 1);
-  MSG other{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
-  other.hwnd = GetDesktopWindow();
-  EXPECT_FALSE(keys.PreTranslate(form, other)) << "keys of other windows are left alone";
-  // The form gives the focus back to the control that had it when it was left.
-  SetFocus(after);
-  SendMessageW(form, WM_ACTIVATE, WA_INACTIVE, 0);
-  SetFocus(form);
-  EXPECT_EQ(GetFocus(), after);
-
-  SetWindowLongPtrW(form, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_formProcedure));
-  g_keys = nullptr;
-  DestroyWindow(after);
 }
 
 }  // namespace
