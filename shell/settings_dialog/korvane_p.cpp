@@ -125,6 +125,13 @@ void PaintGradient(HDC dc, int width, int height, RowColour (*colourOf)(int leve
   }
 }
 
+// A button of the dialog's design, read from the values stored for it.
+void SiteButton(Command& button, HWND parent, const TwipsBox& box,
+                const toolkit::user_control::PropertyBag& stored) {
+  button.SetAmbientFont(design::ButtonFont());
+  toolkit::user_control::SiteControl(button, parent, Placement(box), &stored);
+}
+
 std::int16_t ToInt16(long value) {
   return static_cast<std::int16_t>(std::clamp<long>(value, std::numeric_limits<std::int16_t>::min(),
                                                     std::numeric_limits<std::int16_t>::max()));
@@ -183,21 +190,12 @@ void Korvane_P::CreateControls() {
 
   // Created in tab order: the track box, the file button, then 設定 and ｷｬﾝｾﾙ.
   BGM_Repeat.Create(Pic_C.hwnd());
-  const toolkit::user_control::FontDescription font = design::ButtonFont();
-  const toolkit::user_control::PropertyBag fileStored = design::Cmd_FileStored();
-  Cmd_File.SetAmbientFont(font);
+  SiteButton(Cmd_File, Pic_C.hwnd(), design::kCmd_File, design::Cmd_FileStored());
+  SiteButton(Cmd_Set, form, design::kCmd_Set, design::Cmd_SetStored());
+  SiteButton(Cmd_Can, form, design::kCmd_Can, design::Cmd_CanStored());
   Cmd_File.Click = [this] { Cmd_File_Click(); };
-  toolkit::user_control::SiteControl(Cmd_File, Pic_C.hwnd(), Placement(design::kCmd_File), &fileStored);
-
-  const toolkit::user_control::PropertyBag setStored = design::Cmd_SetStored();
-  Cmd_Set.SetAmbientFont(font);
   Cmd_Set.Click = [this] { Cmd_Set_Click(); };
-  toolkit::user_control::SiteControl(Cmd_Set, form, Placement(design::kCmd_Set), &setStored);
-
-  const toolkit::user_control::PropertyBag canStored = design::Cmd_CanStored();
-  Cmd_Can.SetAmbientFont(font);
   Cmd_Can.Click = [this] { Cmd_Can_Click(); };
-  toolkit::user_control::SiteControl(Cmd_Can, form, Placement(design::kCmd_Can), &canStored);
 
   keys_.Escape = [this] { Unload(toolkit::UnloadReason::kUserClose); };
 }

@@ -12,7 +12,7 @@ namespace toolkit::controls {
 
 struct ComboBoxDesign {
   // Pixels on the parent's client area. The closed field's height follows from the font, as
-  // the platform makes it; the designed height sizes the list's rows.
+  // the platform makes it.
   RECT bounds{};
   int listRows = 8;  // list entries shown when it drops down
   FontSpec font;
