@@ -5,6 +5,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 SCREENSHOT="$root/docs/saver.png" RUN_SECONDS=5 bash "$root/scripts/run.sh"
 convert "$root/shell/resources/preview_lattice.bmp" -filter point -resize 200% "$root/docs/preview.png"
-if [ -f "$root/scripts/make-dialog-screenshot.sh" ]; then
-  bash "$root/scripts/make-dialog-screenshot.sh"
-fi
+bash "$root/scripts/screenshot-settings-dialog.sh"

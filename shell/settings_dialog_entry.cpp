@@ -1,6 +1,8 @@
 #include "shell/settings_dialog_entry.h"
 
-#include "toolkit/program.h"
+#include "shell/settings_dialog/korvane_p.h"
 
-// The settings dialog is not built yet: the request ends where the dialog would open.
-void ShowSettingsDialog() { toolkit::EndProcess(); }
+void ShowSettingsDialog() {
+  Korvane_P dialog;
+  dialog.ShowModal();
+}

@@ -56,6 +56,21 @@ CapturedPixels CapturedPixels::FromPrintClient(HWND window) {
   return captured;
 }
 
+CapturedPixels CapturedPixels::FromScreen(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  CapturedPixels captured;
+  HDC screen = GetDC(nullptr);
+  if (!screen) return captured;
+  captured.pixels_ = Capture(width, height, [&](HDC dc) {
+    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  });
+  ReleaseDC(nullptr, screen);
+  captured.width_ = captured.pixels_.empty() ? 0 : width;
+  captured.height_ = captured.pixels_.empty() ? 0 : height;
+  return captured;
+}
+
 COLORREF CapturedPixels::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
   return pixels_[static_cast<size_t>(y) * width_ + x];

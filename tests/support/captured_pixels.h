@@ -10,6 +10,8 @@ class CapturedPixels {
   static CapturedPixels FromDc(HDC dc, int width, int height);
   // What the window paints of its client area, asked for with WM_PRINTCLIENT.
   static CapturedPixels FromPrintClient(HWND window);
+  // What the screen shows in `area` (screen coordinates), whichever process drew it.
+  static CapturedPixels FromScreen(const RECT& area);
 
   int width() const { return width_; }
   int height() const { return height_; }

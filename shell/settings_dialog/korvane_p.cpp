@@ -1,0 +1,313 @@
+#include "shell/settings_dialog/korvane_p.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "shell/file_paths.h"
+#include "shell/ini_file.h"
+#include "shell/music_settings.h"
+#include "shell/number_text.h"
+#include "shell/settings_dialog/background_gradient.h"
+#include "shell/settings_dialog/dialog_design.h"
+#include "shell/settings_dialog/dialog_placement.h"
+#include "shell/settings_dialog/dialog_resources.h"
+#include "shell/settings_dialog/home_page.h"
+#include "shell/settings_dialog/music_file_chooser.h"
+#include "shell/settings_dialog/track_text.h"
+#include "shell/settings_dialog/zoom.h"
+#include "shell/settings_file.h"
+#include "toolkit/ansi_text.h"
+#include "toolkit/controls/screen_pointer.h"
+#include "toolkit/user_control/control_site.h"
+#include "toolkit/user_control/twips.h"
+
+namespace {
+
+using toolkit::controls::Alignment;
+using toolkit::controls::LabelDesign;
+
+constexpr int kNoMusic = 0;
+constexpr int kMusicCd = 1;
+constexpr int kMusicFile = 2;
+
+double TwipsPerPixel() {
+  static const double perPixel =
+      toolkit::user_control::TwipsPerPixel(toolkit::controls::ScreenDotsPerInchY());
+  return perPixel;
+}
+
+int Px(long twips) { return toolkit::user_control::TwipsToPixels(twips, TwipsPerPixel()); }
+
+RECT PixelBox(const TwipsBox& box) {
+  const int left = Px(box.left);
+  const int top = Px(box.top);
+  return RECT{left, top, left + Px(box.width), top + Px(box.height)};
+}
+
+toolkit::user_control::SitePlacement Placement(const TwipsBox& box) {
+  return {static_cast<double>(box.left), static_cast<double>(box.top),
+          static_cast<double>(box.width), static_cast<double>(box.height)};
+}
+
+LabelDesign Design(const TwipsBox& box, const wchar_t* caption, COLORREF colour,
+                   Alignment alignment = Alignment::Left) {
+  LabelDesign label;
+  label.bounds = PixelBox(box);
+  label.caption = caption;
+  label.font = design::LabelFont();
+  label.foreColour = colour;
+  label.alignment = alignment;
+  // Sized for the design's font: a wider stand-in font must not hide the caption's end.
+  label.wordWrap = false;
+  return label;
+}
+
+LabelDesign LinkDesign() {
+  LabelDesign label = Design(design::kLbl_URL, kHomePage, design::kFormText);
+  label.font.underline = true;
+  // An address longer than the label shows as far as its first break.
+  label.wordWrap = true;
+  return label;
+}
+
+LabelDesign FileNameDesign() {
+  LabelDesign label = Design(design::kLbl_Fname, L"", design::kPanelText);
+  label.wordWrap = true;
+  label.breakLongWords = true;  // a path has few blanks to break at
+  return label;
+}
+
+toolkit::controls::ComboBoxDesign TrackBoxDesign() {
+  toolkit::controls::ComboBoxDesign combo;
+  combo.bounds = PixelBox(design::kBGM_Repeat);
+  combo.font = design::PanelFont();
+  return combo;
+}
+
+toolkit::controls::PictureBoxDesign PanelDesign() {
+  toolkit::controls::PictureBoxDesign panel;
+  panel.bounds = PixelBox(design::kPic_C);
+  panel.background = design::kPanelBackground;
+  return panel;
+}
+
+toolkit::FormDesign FormDesignOfDialog() {
+  toolkit::FormDesign form;
+  form.caption = design::kCaption;
+  // A fixed single border: a caption with the close box, no sizing.
+  form.style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  form.clientWidth = Px(design::kClientWidth);
+  form.clientHeight = Px(design::kClientHeight);
+  form.background = design::kFormBackground;
+  // Shared: the system keeps it for the whole run.
+  form.icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                            MAKEINTRESOURCEW(IDI_KORVANE), IMAGE_ICON, 32, 32,
+                                            LR_SHARED));
+  return form;
+}
+
+HBITMAP LoadPicture(int id) {
+  return static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
+}
+
+// Horizontal lines, one per pixel row, from the top edge to the bottom one inclusive.
+void PaintGradient(HDC dc, int width, int height, RowColour (*colourOf)(int level)) {
+  if (!dc || width <= 0 || height <= 0) return;
+  for (int y = 0; y <= height; ++y) {
+    const RowColour c = colourOf(GradientLevel(y, height));
+    toolkit::Brush line(CreateSolidBrush(RGB(c.red, c.green, c.blue)));
+    const RECT row{0, y, width, y + 1};
+    FillRect(dc, &row, line.get());
+  }
+}
+
+// A button of the dialog's design, read from the values stored for it.
+void SiteButton(Command& button, HWND parent, const TwipsBox& box,
+                const toolkit::user_control::PropertyBag& stored) {
+  button.SetAmbientFont(design::ButtonFont());
+  toolkit::user_control::SiteControl(button, parent, Placement(box), &stored);
+}
+
+std::int16_t ToInt16(long value) {
+  return static_cast<std::int16_t>(std::clamp<long>(value, std::numeric_limits<std::int16_t>::min(),
+                                                    std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
+Korvane_P::Korvane_P()
+    : Form(FormDesignOfDialog()),
+      canvas_(design::kFormBackground),
+      Pic_C(PanelDesign()),
+      Shape3(PixelBox(design::kShape3)),
+      lbl15(Design(design::kLbl15, design::kLbl15Caption, design::kPanelText, Alignment::Centre)),
+      Img_BGM{{toolkit::controls::Image(PixelBox(design::kImg_BGM[0])),
+               toolkit::controls::Image(PixelBox(design::kImg_BGM[1])),
+               toolkit::controls::Image(PixelBox(design::kImg_BGM[2]))}},
+      lbl_BGM{{toolkit::controls::Label(Design(design::kLbl_BGM[0], design::kLbl_BGMCaption[0],
+                                               design::kPanelText)),
+               toolkit::controls::Label(Design(design::kLbl_BGM[1], design::kLbl_BGMCaption[1],
+                                               design::kPanelText)),
+               toolkit::controls::Label(Design(design::kLbl_BGM[2], design::kLbl_BGMCaption[2],
+                                               design::kPanelText))}},
+      BGM_Repeat(TrackBoxDesign()),
+      lbl14(Design(design::kLbl14, design::kLbl14Caption, design::kPanelText)),
+      lbl_Fname(FileNameDesign()),
+      lbl7(Design(design::kLbl7, design::kLbl7Caption, design::kFormText)),
+      lbl_URL(LinkDesign()) {
+  Img_Ra[0].Reset(LoadPicture(IDB_MARK_OFF));
+  Img_Ra[1].Reset(LoadPicture(IDB_MARK_ON));
+}
+
+Korvane_P::~Korvane_P() = default;
+
+void Korvane_P::CreateControls() {
+  HWND form = hwnd();
+  canvas_.Add(lbl7);
+  canvas_.Add(lbl_URL);
+  lbl_URL.SetPointer(static_cast<HCURSOR>(LoadImageW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED)));
+  lbl_URL.Click = [this] { lbl_URL_Click(); };
+
+  // The panel paints itself whenever it gets a size, the first one included.
+  Pic_C.canvas().Resized = [this](int width, int height) { PaintPanel(width, height); };
+  Pic_C.Create(form);
+  toolkit::controls::Canvas& panel = Pic_C.canvas();
+  panel.Add(Shape3);
+  panel.Add(lbl15);
+  for (int i = 0; i < 3; ++i) {
+    panel.Add(Img_BGM[i]);
+    panel.Add(lbl_BGM[i]);
+    Img_BGM[i].MouseDown = [this, i](int, int, int, int) { Img_BGM_MouseDown(i); };
+    lbl_BGM[i].MouseDown = [this, i](int, int, int, int) { lbl_BGM_MouseDown(i); };
+  }
+  panel.Add(lbl14);
+  panel.Add(lbl_Fname);
+
+  // Created in tab order: the track box, the file button, then 設定 and ｷｬﾝｾﾙ.
+  BGM_Repeat.Create(Pic_C.hwnd());
+  SiteButton(Cmd_File, Pic_C.hwnd(), design::kCmd_File, design::Cmd_FileStored());
+  SiteButton(Cmd_Set, form, design::kCmd_Set, design::Cmd_SetStored());
+  SiteButton(Cmd_Can, form, design::kCmd_Can, design::Cmd_CanStored());
+  Cmd_File.Click = [this] { Cmd_File_Click(); };
+  Cmd_Set.Click = [this] { Cmd_Set_Click(); };
+  Cmd_Can.Click = [this] { Cmd_Can_Click(); };
+
+  keys_.Escape = [this] { Unload(toolkit::UnloadReason::kUserClose); };
+}
+
+void Korvane_P::OnLoad() {
+  CreateControls();
+  Form_Load();
+}
+
+void Korvane_P::Form_Load() {
+  PlaceOnScreen();
+  for (Command* button : {&Cmd_File, &Cmd_Set, &Cmd_Can}) button->Initialize();
+  BGM_Repeat.SetEnabled(false);
+  ShowMarks(BGM_Kind);
+  if (BGM_Kind == kMusicCd) BGM_Repeat.SetEnabled(true);
+  Cmd_File.Enabled(BGM_Kind == kMusicFile);
+  BGM_Repeat.SetText(TrackText(BGM_Track));
+  for (int track = 0; track <= design::kLastListedTrack; ++track) {
+    BGM_Repeat.AddItem(TrackText(static_cast<std::int16_t>(track)));
+  }
+  lbl_Fname.SetCaption(toolkit::FromAnsi(BGM_File));
+  POINT pointer{};
+  const BOOL read = GetCursorPos(&pointer);
+  LastResult = read;
+  OpenPoint = read ? POINT{ToInt16(pointer.x), ToInt16(pointer.y)} : POINT{0, 0};
+  ZoomOpen(hwnd(), OpenPoint);
+  toolkit::controls::SetScreenPointer(toolkit::controls::ScreenPointer::Default);
+}
+
+void Korvane_P::PlaceOnScreen() {
+  RECT window{};
+  if (!GetWindowRect(hwnd(), &window)) return;
+  const double perPixel = TwipsPerPixel();
+  const auto twips = [perPixel](long pixels) { return static_cast<long>(pixels * perPixel); };
+  const TwipsPoint place = DialogPosition(twips(GetSystemMetrics(SM_CXSCREEN)),
+                                          twips(GetSystemMetrics(SM_CYSCREEN)),
+                                          twips(window.right - window.left),
+                                          twips(window.bottom - window.top));
+  SetWindowPos(hwnd(), nullptr, Px(place.left), Px(place.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Korvane_P::ShowMarks(int chosen) {
+  for (toolkit::controls::Image& mark : Img_BGM) mark.SetPicture(Img_Ra[0].get());
+  // A kind from a hand-edited file that no mark stands for shows none chosen.
+  if (chosen >= 0 && chosen < static_cast<int>(Img_BGM.size())) {
+    Img_BGM[chosen].SetPicture(Img_Ra[1].get());
+  }
+}
+
+void Korvane_P::ChooseKind(int index) {
+  BGM_Kind = static_cast<std::int16_t>(index);
+  Cmd_File.Enabled(false);
+  BGM_Repeat.SetEnabled(false);
+  ShowMarks(index);
+  if (index == kMusicCd) BGM_Repeat.SetEnabled(true);
+  if (index == kMusicFile) Cmd_File.Enabled(true);
+}
+
+void Korvane_P::Img_BGM_MouseDown(int index) { ChooseKind(index); }
+
+void Korvane_P::lbl_BGM_MouseDown(int index) { ChooseKind(index); }
+
+void Korvane_P::Cmd_Set_Click() {
+  const std::string file = SettingsFilePath();
+  WriteIni(kSettingsSection, kKindKey, NumberText(BGM_Kind), file);
+  BGM_Track = TrackFromText(BGM_Repeat.Text());
+  WriteIni(kSettingsSection, kTrackKey, NumberText(BGM_Track), file);
+  WriteIni(kSettingsSection, kFileKey, BGM_File, file);
+  Unload();
+}
+
+void Korvane_P::Cmd_Can_Click() { Unload(); }
+
+void Korvane_P::Cmd_File_Click() {
+  const std::optional<std::string> chosen = ChooseMusicFile(hwnd(), BGM_Folder);
+  if (!chosen) return;
+  BGM_File = *chosen;
+  lbl_Fname.SetCaption(toolkit::FromAnsi(BGM_File));
+  BGM_Folder = FolderOf(BGM_File);
+}
+
+void Korvane_P::lbl_URL_Click() {
+  toolkit::controls::SetScreenPointer(toolkit::controls::ScreenPointer::Hourglass);
+  ShellExecuteA(hwnd(), "open", toolkit::ToAnsi(lbl_URL.Caption()).c_str(), "", "",
+                SW_SHOWNORMAL);
+  toolkit::controls::SetScreenPointer(toolkit::controls::ScreenPointer::Default);
+}
+
+bool Korvane_P::OnUnload(toolkit::UnloadReason) {
+  Form_Unload();
+  return true;
+}
+
+void Korvane_P::Form_Unload() { ZoomClose(hwnd(), OpenPoint); }
+
+void Korvane_P::OnResize(int, int) { Form_Resize(); }
+
+void Korvane_P::Form_Resize() {
+  PaintGradient(canvas_.dc(), canvas_.width(), canvas_.height(), FormRowColour);
+  canvas_.Refresh();
+}
+
+void Korvane_P::PaintPanel(int width, int height) {
+  PaintGradient(Pic_C.canvas().dc(), width, height, PanelRowColour);
+}
+
+bool Korvane_P::PreTranslateMessage(MSG& message) { return keys_.PreTranslate(hwnd(), message); }
+
+LRESULT Korvane_P::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (canvas_.HandleMessage(hwnd(), message, wParam, lParam, result)) return result;
+  if (keys_.HandleMessage(hwnd(), message, wParam, lParam, result)) return result;
+  return Form::HandleMessage(message, wParam, lParam);
+}

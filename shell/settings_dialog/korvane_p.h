@@ -1,0 +1,71 @@
+#pragma once
+// Korvane_P, the settings dialog: the music kind (none, an audio CD track, an MP3 or WAV
+// file) chosen by its marks or their labels, the CD track typed or picked, the file chosen
+// in the open-file dialog. 設定 writes the settings file and closes; ｷｬﾝｾﾙ, Escape and any
+// other close write nothing. The form and its panel show painted gradients.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "shell/button/command.h"
+#include "toolkit/controls/canvas.h"
+#include "toolkit/controls/combo_box.h"
+#include "toolkit/controls/dialog_keys.h"
+#include "toolkit/controls/image.h"
+#include "toolkit/controls/label.h"
+#include "toolkit/controls/picture_box.h"
+#include "toolkit/controls/shape.h"
+#include "toolkit/form.h"
+#include "toolkit/gdi_object.h"
+
+class Korvane_P : public toolkit::Form {
+ public:
+  Korvane_P();
+  ~Korvane_P() override;
+
+ protected:
+  void OnLoad() override;
+  bool OnUnload(toolkit::UnloadReason reason) override;
+  void OnResize(int clientWidth, int clientHeight) override;
+  bool PreTranslateMessage(MSG& message) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Form_Load();
+  void Form_Resize();
+  void Form_Unload();
+  void Cmd_Set_Click();
+  void Cmd_Can_Click();
+  void Cmd_File_Click();
+  void Img_BGM_MouseDown(int index);
+  void lbl_BGM_MouseDown(int index);
+  void lbl_URL_Click();
+
+  void CreateControls();
+  void PlaceOnScreen();
+  void ChooseKind(int index);
+  void ShowMarks(int chosen);
+  void PaintPanel(int width, int height);
+
+  // The order is important: the pictures outlive the images showing them, and the canvas
+  // outlives the windowless controls drawn on it.
+  toolkit::GdiObject<HBITMAP> Img_Ra[2];  // 0 not chosen, 1 chosen
+  toolkit::controls::Canvas canvas_;
+  toolkit::controls::DialogKeys keys_;
+  toolkit::controls::PictureBox Pic_C;
+  toolkit::controls::Shape Shape3;
+  toolkit::controls::Label lbl15;
+  std::array<toolkit::controls::Image, 3> Img_BGM;
+  std::array<toolkit::controls::Label, 3> lbl_BGM;
+  toolkit::controls::ComboBox BGM_Repeat;
+  toolkit::controls::Label lbl14;
+  Command Cmd_File;
+  toolkit::controls::Label lbl_Fname;
+  Command Cmd_Set;
+  Command Cmd_Can;
+  toolkit::controls::Label lbl7;
+  toolkit::controls::Label lbl_URL;
+
+  POINT OpenPoint{0, 0};
+};

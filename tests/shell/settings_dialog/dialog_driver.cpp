@@ -1,0 +1,184 @@
+#include "dialog_driver.h"
+
+#include <vector>
+
+#include "support/wait.h"
+
+namespace {
+
+constexpr unsigned kTimeoutMs = 30000;
+constexpr wchar_t kDialogTitle[] = L"<Korvane>";
+
+struct TitleSearch {
+  DWORD process;
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM state) {
+  auto* search = reinterpret_cast<TitleSearch*>(state);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process || !IsWindowVisible(window)) return TRUE;
+  wchar_t title[128] = {};
+  GetWindowTextW(window, title, 128);
+  if (lstrcmpW(title, search->title) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+// The window's top-left corner on its parent's client area.
+POINT PlaceOnParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  POINT corner{rect.left, rect.top};
+  ScreenToClient(GetParent(window), &corner);
+  return corner;
+}
+
+RECT ClientOnScreen(HWND window, const PixelBox& box) {
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return RECT{origin.x + box.left, origin.y + box.top, origin.x + box.left + box.width,
+              origin.y + box.top + box.height};
+}
+
+}  // namespace
+
+HWND VisibleWindowOf(DWORD process, const wchar_t* title) {
+  TitleSearch search{process, title, nullptr};
+  EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+ProgramFolder::ProgramFolder(const std::wstring& name) : folder_(name) {
+  copied_ = CopyInto(BinFile(L"Korvane.scr"), Scr()) &&
+            CopyInto(BinFile(L"Korvane.dll"), folder_.File(L"Korvane.dll"));
+}
+
+DialogDriver::DialogDriver(const ProgramFolder& folder) {
+  child_ = ChildProcess::Start(folder.Scr(), L"\"" + folder.Scr() + L"\" /c");
+  if (!child_.started()) {
+    problem_ = "Korvane.scr did not start";
+    return;
+  }
+  WaitUntil([&] { return (form_ = VisibleWindowOf(child_.id(), kDialogTitle)) != nullptr || !child_.Running(); },
+            kTimeoutMs);
+  if (!form_) {
+    problem_ = "no dialog titled <Korvane> came up";
+    return;
+  }
+  FindControls();
+  if (!problem_.empty()) return;
+  // Shown and painted: the top row of the form's gradient is on the screen.
+  if (!WaitUntil([&] { return FormPixels().At(490, 0) == RGB(0, 0, 30); }, kTimeoutMs)) {
+    problem_ = "the dialog was not painted";
+  }
+}
+
+DialogDriver::~DialogDriver() {
+  if (child_.Running()) {
+    if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
+    if (!child_.WaitExit(kTimeoutMs)) child_.Kill();
+  }
+}
+
+void DialogDriver::FindControls() {
+  for (HWND child : Children(form_)) {
+    const std::wstring name = ClassOf(child);
+    if (name == L"ToolkitPictureBox") panel_ = child;
+    if (name == L"Korvane.Command") {
+      (PlaceOnParent(child).x < layout::kCancelButton.left ? setButton_ : cancelButton_) = child;
+    }
+  }
+  if (panel_) {
+    for (HWND child : Children(panel_)) {
+      const std::wstring name = ClassOf(child);
+      if (name == L"ComboBox") trackBox_ = child;
+      if (name == L"Korvane.Command") fileButton_ = child;
+    }
+  }
+  if (trackBox_) trackEdit_ = FindWindowExW(trackBox_, nullptr, L"Edit", nullptr);
+  if (!panel_ || !trackBox_ || !trackEdit_ || !fileButton_ || !setButton_ || !cancelButton_ ||
+      setButton_ == cancelButton_) {
+    problem_ = "the dialog lacks a control";
+  }
+}
+
+CapturedPixels DialogDriver::FormPixels() const {
+  return CapturedPixels::FromScreen(
+      ClientOnScreen(form_, {0, 0, layout::kClientWidth, layout::kClientHeight}));
+}
+
+CapturedPixels DialogDriver::PanelPixels() const {
+  RECT client{};
+  GetClientRect(panel_, &client);
+  return PanelPixels({0, 0, client.right, client.bottom});
+}
+
+CapturedPixels DialogDriver::PanelPixels(const PixelBox& box) const {
+  return CapturedPixels::FromScreen(ClientOnScreen(panel_, box));
+}
+
+void DialogDriver::Press(HWND window, POINT at, WPARAM button) const {
+  POINT screen = at;
+  ClientToScreen(window, &screen);
+  SetCursorPos(screen.x, screen.y);
+  const LPARAM position = MAKELPARAM(at.x, at.y);
+  const UINT down = button == MK_RBUTTON   ? WM_RBUTTONDOWN
+                    : button == MK_MBUTTON ? WM_MBUTTONDOWN
+                                           : WM_LBUTTONDOWN;
+  PostMessageW(window, WM_MOUSEMOVE, 0, position);
+  PostMessageW(window, down, button, position);
+  PostMessageW(window, down + 1, 0, position);  // the matching button-up message
+}
+
+void DialogDriver::ClickButton(HWND button) const {
+  RECT client{};
+  GetClientRect(button, &client);
+  Press(button, POINT{client.right / 2, client.bottom - 5}, MK_LBUTTON);
+}
+
+bool DialogDriver::TypeTrack(const std::wstring& text) const {
+  SendMessageW(trackEdit_, EM_SETSEL, 0, -1);
+  PostMessageW(trackEdit_, WM_CHAR, VK_BACK, 0);
+  for (wchar_t c : text) PostMessageW(trackEdit_, WM_CHAR, c, 0);
+  return WaitUntil([&] { return TrackText() == text; }, kTimeoutMs);
+}
+
+void DialogDriver::PressKey(WPARAM key) const {
+  HWND target = Focus();
+  if (!target) target = form_;
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+HWND DialogDriver::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(form_, nullptr);
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+std::wstring DialogDriver::TrackText() const {
+  // Sent, not GetWindowText: for another process's window that gives the creation title.
+  wchar_t text[64] = {};
+  SendMessageW(trackBox_, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool DialogDriver::WaitForEnd() const { return child_.WaitExit(kTimeoutMs); }

@@ -1,0 +1,201 @@
+// The canvas of a picture box on a real window under Wine: it keeps what was drawn, routes
+// presses and pointers to its windowless controls, and draws labels wrapped or on one line.
+// (Images, the combo box and the dialog keys are exercised by the settings dialog's tests.)
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/captured_pixels.h"
+#include "support/test_form.h"
+#include "support/wait.h"
+#include "toolkit/controls/label.h"
+#include "toolkit/controls/picture_box.h"
+#include "toolkit/controls/screen_pointer.h"
+
+namespace {
+
+using namespace toolkit::controls;
+
+constexpr COLORREF kBack = RGB(224, 224, 224);
+constexpr COLORREF kInk = RGB(200, 20, 20);
+
+std::string Colour(COLORREF c) {
+  return "(" + std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " +
+         std::to_string(GetBValue(c)) + ")";
+}
+
+// A box whose canvas is filled with one colour on every size change, as a form paints its
+// background once.
+class BoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ActivateTestForm();
+    box_ = std::make_unique<PictureBox>(PictureBoxDesign{{10, 10, 210, 110}, kBack, false});
+    box_->canvas().Resized = [this](int width, int height) {
+      resizes_.push_back(std::to_string(width) + "x" + std::to_string(height));
+      RECT all{0, 0, width, height};
+      HBRUSH brush = CreateSolidBrush(fill_);
+      FillRect(box_->canvas().dc(), &all, brush);
+      DeleteObject(brush);
+    };
+    ASSERT_TRUE(box_->Create(TestForm()));
+  }
+  void TearDown() override { box_.reset(); }
+
+  CapturedPixels Shown() const { return CapturedPixels::FromPrintClient(box_->hwnd()); }
+  void Post(UINT message, WPARAM keys, int x, int y) {
+    SendMessageW(box_->hwnd(), message, keys, MAKELPARAM(x, y));
+  }
+
+  std::unique_ptr<PictureBox> box_;
+  COLORREF fill_ = RGB(10, 100, 200);
+  std::vector<std::string> resizes_;
+};
+
+// A control that records what reaches it and paints a solid block.
+class Probe : public WindowlessControl {
+ public:
+  Probe(const RECT& bounds, COLORREF colour) : WindowlessControl(bounds), colour_(colour) {
+    MouseDown = [this](int button, int shift, int x, int y) {
+      log.push_back("down " + std::to_string(button) + " shift " + std::to_string(shift) + " at " +
+                    std::to_string(x) + "," + std::to_string(y));
+    };
+    Click = [this] { log.push_back("click"); };
+  }
+  void Paint(HDC dc) const override {
+    HBRUSH brush = CreateSolidBrush(colour_);
+    FillRect(dc, &Bounds(), brush);
+    DeleteObject(brush);
+  }
+  std::vector<std::string> log;
+
+ private:
+  COLORREF colour_;
+};
+
+TEST_F(BoxTest, TheCanvasShowsWhatWasDrawnOnceOnEveryLaterPaint) {
+  EXPECT_EQ(resizes_, std::vector<std::string>({"200x100"})) << "drawn when the box got its size";
+  EXPECT_EQ(Colour(Shown().At(150, 50)), Colour(fill_));
+  fill_ = RGB(1, 2, 3);  // any drawing now would show up
+  RedrawWindow(box_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  SetPixel(box_->canvas().dc(), 5, 5, kInk);
+  box_->canvas().Refresh();
+  const CapturedPixels shown = Shown();
+  EXPECT_EQ(Colour(shown.At(150, 50)), Colour(RGB(10, 100, 200))) << "erasing must not paint over it";
+  EXPECT_EQ(Colour(shown.At(5, 5)), Colour(kInk));
+}
+
+TEST_F(BoxTest, ResizingKeepsWhatFitsAndFillsTheRestWithTheBackground) {
+  box_->canvas().Resized = nullptr;  // this owner draws nothing on a size change
+  SetPixel(box_->canvas().dc(), 199, 99, kInk);
+  SetWindowPos(box_->hwnd(), nullptr, 0, 0, 260, 130, SWP_NOMOVE | SWP_NOZORDER);
+  const CapturedPixels shown = Shown();
+  EXPECT_EQ(Colour(shown.At(199, 99)), Colour(kInk));
+  EXPECT_EQ(Colour(shown.At(250, 50)), Colour(kBack));
+  EXPECT_EQ(Colour(shown.At(50, 120)), Colour(kBack));
+  // A window shrunk to nothing (minimised) keeps its image for when it comes back.
+  SetWindowPos(box_->hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(box_->canvas().width(), 260);
+}
+
+TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemWithTheirButton) {
+  Probe below({10, 10, 60, 60}, RGB(0, 0, 255));
+  Probe above({40, 40, 90, 90}, RGB(0, 255, 0));
+  Probe hidden({100, 10, 150, 60}, RGB(255, 0, 0));
+  Probe disabled({100, 60, 150, 90}, RGB(255, 0, 0));
+  for (Probe* p : {&below, &above, &hidden, &disabled}) box_->canvas().Add(*p);
+  hidden.SetVisible(false);
+  disabled.SetEnabled(false);
+
+  Post(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 45, 45);
+  Post(WM_RBUTTONUP, MK_SHIFT, 45, 45);
+  Post(WM_MBUTTONDOWN, MK_MBUTTON, 12, 13);
+  Post(WM_MBUTTONUP, 0, 12, 13);
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, 110, 20);
+  Post(WM_LBUTTONUP, 0, 110, 20);
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, 110, 70);
+  Post(WM_LBUTTONUP, 0, 110, 70);
+  EXPECT_EQ(above.log, std::vector<std::string>({"down 2 shift 1 at 5,5"}));
+  EXPECT_EQ(below.log, std::vector<std::string>({"down 4 shift 0 at 2,3"}));
+  EXPECT_TRUE(hidden.log.empty() && disabled.log.empty());
+  EXPECT_EQ(GetCapture(), nullptr) << "the capture taken for a press goes with its release";
+
+  const CapturedPixels shown = Shown();
+  EXPECT_EQ(Colour(shown.At(45, 45)), Colour(RGB(0, 255, 0))) << "later controls are drawn on top";
+  EXPECT_EQ(Colour(shown.At(120, 20)), Colour(fill_)) << "a hidden control is not drawn";
+}
+
+TEST_F(BoxTest, ClickIsALeftPressAndReleaseOnTheSameControl) {
+  Probe a({10, 10, 60, 60}, RGB(0, 0, 255));
+  Probe b({100, 10, 150, 60}, RGB(0, 255, 0));
+  box_->canvas().Add(a);
+  box_->canvas().Add(b);
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, 20, 20);
+  Post(WM_LBUTTONUP, 0, 20, 20);
+  Post(WM_LBUTTONDBLCLK, MK_LBUTTON, 20, 20);  // a quick second press counts as one
+  Post(WM_LBUTTONUP, 0, 20, 20);
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, 20, 20);  // released over the other control
+  Post(WM_LBUTTONUP, 0, 110, 20);
+  Post(WM_RBUTTONDOWN, MK_RBUTTON, 20, 20);  // another button
+  Post(WM_RBUTTONUP, 0, 20, 20);
+  EXPECT_EQ(a.log, std::vector<std::string>({"down 1 shift 0 at 10,10", "click", "down 1 shift 0 at 10,10",
+                                             "click", "down 1 shift 0 at 10,10", "down 2 shift 0 at 10,10"}));
+  EXPECT_TRUE(b.log.empty());
+}
+
+TEST_F(BoxTest, APointerOfAControlShowsOverItAndTheHourglassOverEverything) {
+  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  Probe link({10, 10, 60, 60}, RGB(0, 0, 255));
+  link.SetPointer(hand);
+  box_->canvas().Add(link);
+  auto pointerAt = [&](int x, int y) {
+    POINT screen{x, y};
+    ClientToScreen(box_->hwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SetCursor(nullptr);
+    SendMessageW(box_->hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(box_->hwnd()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  EXPECT_EQ(pointerAt(20, 20), hand);
+  EXPECT_EQ(pointerAt(150, 50), LoadCursor(nullptr, IDC_ARROW)) << "elsewhere the box's own";
+  SetScreenPointer(ScreenPointer::Hourglass);
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT)) << "at once";
+  EXPECT_EQ(pointerAt(20, 20), LoadCursor(nullptr, IDC_WAIT));
+  SetScreenPointer(ScreenPointer::Default);
+  EXPECT_EQ(pointerAt(20, 20), hand);
+}
+
+TEST_F(BoxTest, LabelsWrapAndCutOffOrRunOnAlongOneLine) {
+  LabelDesign design;
+  design.bounds = {10, 10, 40, 26};
+  design.caption = L"WWWW WWWW WWWW";
+  design.font.face = L"Tahoma";
+  design.font.points = 9;
+  design.foreColour = kInk;
+  Label wrapped(design);
+  design.bounds = {10, 50, 40, 66};
+  design.wordWrap = false;
+  Label oneLine(design);
+  box_->canvas().Add(wrapped);
+  box_->canvas().Add(oneLine);
+  const CapturedPixels shown = Shown();
+  auto inkIn = [&](int left, int top, int right, int bottom) {
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        if (shown.At(x, y) != fill_) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(inkIn(10, 10, 40, 26));
+  EXPECT_FALSE(inkIn(40, 0, 200, 48)) << "a wrapped label stays inside its box";
+  EXPECT_FALSE(inkIn(0, 26, 200, 48)) << "lines below its height are cut off";
+  EXPECT_TRUE(inkIn(40, 50, 200, 66)) << "one line runs on past the right edge";
+  EXPECT_FALSE(inkIn(0, 66, 200, 100));
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include "toolkit/controls/label.h"
+
+#include <utility>
+
+namespace toolkit::controls {
+namespace {
+constexpr LONG kRunOn = 0x7FFF;  // pixels a one-line label may run on
+}  // namespace
+
+Label::Label(LabelDesign design) : WindowlessControl(design.bounds), design_(std::move(design)) {}
+
+void Label::SetCaption(std::wstring caption) {
+  design_.caption = std::move(caption);
+  Changed();
+}
+
+void Label::SetFont(const FontSpec& font) {
+  design_.font = font;
+  gdiFont_.Reset();
+  Changed();
+}
+
+void Label::SetForeColour(COLORREF colour) {
+  design_.foreColour = colour;
+  Changed();
+}
+
+UINT Label::Format() const {
+  UINT format = DT_NOPREFIX;
+  if (!design_.wordWrap) format |= DT_SINGLELINE | DT_NOCLIP;
+  if (design_.wordWrap) format |= DT_WORDBREAK;
+  if (design_.wordWrap && design_.breakLongWords) format |= DT_EDITCONTROL;
+  if (design_.alignment == Alignment::Centre) format |= DT_CENTER;
+  if (design_.alignment == Alignment::Right) format |= DT_RIGHT;
+  return format;
+}
+
+void Label::Paint(HDC dc) const {
+  RECT box = Bounds();
+  if (box.right <= box.left || box.bottom <= box.top || design_.caption.empty()) return;
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  if (!gdiFont_ || gdiFontDpi_ != dpi) {
+    gdiFont_ = CreateFontOf(design_.font, dpi);
+    gdiFontDpi_ = dpi;
+  }
+  const int saved = SaveDC(dc);
+  // One line runs on to the right as far as the container lets it.
+  IntersectClipRect(dc, box.left, box.top, design_.wordWrap ? box.right : box.left + kRunOn,
+                    box.bottom);
+  SelectObject(dc, gdiFont_.get());
+  SetBkMode(dc, TRANSPARENT);
+  const int length = static_cast<int>(design_.caption.size());
+  if (Enabled()) {
+    SetTextColor(dc, design_.foreColour);
+    DrawTextW(dc, design_.caption.c_str(), length, &box, Format());
+  } else {
+    // Greyed as the platform greys disabled text: a light copy one pixel down and right.
+    RECT shadow = box;
+    OffsetRect(&shadow, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
+    DrawTextW(dc, design_.caption.c_str(), length, &shadow, Format());
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(dc, design_.caption.c_str(), length, &box, Format());
+  }
+  RestoreDC(dc, saved);  // also selects the previous font back
+}
+
+}  // namespace toolkit::controls
