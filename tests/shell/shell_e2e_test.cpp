@@ -9,6 +9,7 @@
 
 #include "support/environment.h"
 #include "support/files.h"
+#include "support/unmanaged_windows.h"
 #include "support/wait.h"
 #include "support/wine_process.h"
 
@@ -223,26 +224,9 @@ std::vector<ArgumentCase> ArgumentCases() {
   };
 }
 
-// Wine waits up to two seconds for a window manager to confirm that a closed window has gone;
-// the bench has none, so every dismissed message box would cost that. Windows of Korvane.scr
-// are left unmanaged for this test program's run (what they show and do is unchanged).
-class UnmanagedWindows : public ::testing::Environment {
- public:
-  void SetUp() override {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-      RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), 2 * sizeof(wchar_t));
-      RegCloseKey(key);
-    }
-  }
-  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey); }
-
- private:
-  static constexpr wchar_t kAppKey[] = L"Software\\Wine\\AppDefaults\\Korvane.scr";
-  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\Korvane.scr\\X11 Driver";
-};
-const auto* const kUnmanagedWindows = ::testing::AddGlobalTestEnvironment(new UnmanagedWindows);
+// Korvane.scr's message boxes and dialogs close at once on a desktop without a window manager.
+const auto* const kUnmanagedWindows =
+    ::testing::AddGlobalTestEnvironment(new UnmanagedWindows(L"Korvane.scr"));
 
 class ShellProgram : public ::testing::Test {
  protected:
