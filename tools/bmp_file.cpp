@@ -3,19 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-void Put16(std::vector<std::uint8_t>& out, unsigned v) {
-  out.push_back(v & 0xff);
-  out.push_back((v >> 8) & 0xff);
-}
-void Put32(std::vector<std::uint8_t>& out, unsigned v) {
-  Put16(out, v & 0xffff);
-  Put16(out, v >> 16);
-}
-unsigned Get32(const std::uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | unsigned(p[3]) << 24; }
-
-}  // namespace
+#include "little_endian.h"
 
 bool WriteBmp24(const std::string& path, const RgbImage& image) {
   const int stride = (image.width * 3 + 3) & ~3;

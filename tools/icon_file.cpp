@@ -2,16 +2,10 @@
 
 #include <cstdio>
 
+#include "little_endian.h"
+
 namespace {
 
-void Put16(std::vector<std::uint8_t>& out, unsigned v) {
-  out.push_back(v & 0xff);
-  out.push_back((v >> 8) & 0xff);
-}
-void Put32(std::vector<std::uint8_t>& out, unsigned v) {
-  Put16(out, v & 0xffff);
-  Put16(out, v >> 16);
-}
 
 // The image part: BITMAPINFOHEADER of double height, palette, colour bits, AND mask.
 std::vector<std::uint8_t> ImageData(const IndexedImage& image, int bpp) {
