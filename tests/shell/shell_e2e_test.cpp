@@ -55,30 +55,7 @@ std::ostream& operator<<(std::ostream& out, const Outcome& o) {
   return out << "}";
 }
 
-struct BoxSearch {
-  DWORD process;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM state) {
-  auto* search = reinterpret_cast<BoxSearch*>(state);
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->process && lstrcmpW(title, search->title) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WindowOf(DWORD process, const wchar_t* title) {
-  BoxSearch search{process, title, nullptr};
-  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND WindowOf(DWORD process, const wchar_t* title) { return TopLevelWindowOf(process, title); }
 
 HWND MessageBoxOf(DWORD process) { return WindowOf(process, kCaption); }
 

@@ -81,6 +81,35 @@ bool WaitForNoWindow(const wchar_t* title, unsigned timeoutMs) {
   return WaitUntil([&] { return FindWindowW(nullptr, title) == nullptr; }, timeoutMs);
 }
 
+namespace {
+
+struct TitleSearch {
+  DWORD process;
+  const wchar_t* title;
+  bool visibleOnly;
+  HWND found;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM state) {
+  auto* search = reinterpret_cast<TitleSearch*>(state);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process || (search->visibleOnly && !IsWindowVisible(window))) return TRUE;
+  wchar_t title[128] = {};
+  GetWindowTextW(window, title, 128);
+  if (lstrcmpW(title, search->title) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND TopLevelWindowOf(DWORD process, const wchar_t* title, bool visibleOnly) {
+  TitleSearch search{process, title, visibleOnly, nullptr};
+  EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 DWORD WindowProcessId(HWND window) {
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);

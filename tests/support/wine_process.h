@@ -39,5 +39,7 @@ class ChildProcess {
 HWND WaitForWindow(const wchar_t* title, unsigned timeoutMs);
 // Waits until no top-level window has this title.
 bool WaitForNoWindow(const wchar_t* title, unsigned timeoutMs);
+// A top-level window of `process` with exactly this title (visible ones only if asked), or null.
+HWND TopLevelWindowOf(DWORD process, const wchar_t* title, bool visibleOnly = false);
 // The id of the process that owns the window.
 DWORD WindowProcessId(HWND window);

@@ -9,24 +9,6 @@ namespace {
 constexpr unsigned kTimeoutMs = 30000;
 constexpr wchar_t kDialogTitle[] = L"<Korvane>";
 
-struct TitleSearch {
-  DWORD process;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK FindTitled(HWND window, LPARAM state) {
-  auto* search = reinterpret_cast<TitleSearch*>(state);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process || !IsWindowVisible(window)) return TRUE;
-  wchar_t title[128] = {};
-  GetWindowTextW(window, title, 128);
-  if (lstrcmpW(title, search->title) != 0) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -60,9 +42,7 @@ RECT ClientOnScreen(HWND window, const PixelBox& box) {
 }  // namespace
 
 HWND VisibleWindowOf(DWORD process, const wchar_t* title) {
-  TitleSearch search{process, title, nullptr};
-  EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return TopLevelWindowOf(process, title, true);
 }
 
 ProgramFolder::ProgramFolder(const std::wstring& name) : folder_(name) {
