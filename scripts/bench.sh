@@ -26,13 +26,20 @@ bench_wait_for() { # seconds, command...
   done
 }
 
+# True once process PID has ended, waited for or not (an unreaped child is a zombie).
+bench_ended() { [ ! -e "/proc/$1" ] || grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null; }
+
 bench_prefix() {
   local prefix=$1
   [ -f "$prefix/.korvane-ready" ] && return 0
   echo "bench: creating Wine prefix $prefix (once per build tree)" >&2
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  WINEPREFIX=$prefix wineboot --init >/dev/null 2>&1 || true
+  if ! WINEPREFIX=$prefix wineboot --init >"$prefix/wineboot.log" 2>&1 </dev/null; then
+    echo "bench: wineboot could not create the Wine prefix $prefix:" >&2
+    tail -20 "$prefix/wineboot.log" >&2
+    return 1
+  fi
   WINEPREFIX=$prefix wineserver -w
   # Japanese faces map to the IPA fonts; a crash must end a program, not wait on a dialog.
   local reg=$prefix/korvane-bench.reg
@@ -49,8 +56,15 @@ bench_prefix() {
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"UseTakeFocus"="N"\r\n'
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
-  WINEPREFIX=$prefix wine regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  WINEPREFIX=$prefix wine regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg" 2>/dev/null)" \
+    >"$prefix/regedit.log" 2>&1 </dev/null
   WINEPREFIX=$prefix wineserver -w
+  # regedit's exit code says nothing; the saved registry does.
+  if ! grep -q '"MS PGothic"="IPAPGothic"' "$prefix/user.reg" 2>/dev/null; then
+    echo "bench: the font replacements did not reach the Wine prefix $prefix:" >&2
+    tail -20 "$prefix/regedit.log" >&2
+    return 1
+  fi
   touch "$prefix/.korvane-ready"
 }
 
@@ -62,7 +76,7 @@ bench_up() {
   unset LC_ALL LC_CTYPE LC_MESSAGES
   export LANG=ja_JP.UTF-8
   export WINEPREFIX=$build/wineprefix
-  bench_prefix "$WINEPREFIX"
+  bench_prefix "$WINEPREFIX" || return 1
 
   BENCH_DIR=$(mktemp -d /tmp/korvane-bench.XXXXXX)
   export BENCH_DIR
@@ -103,6 +117,9 @@ PA
 }
 
 bench_down() {
+  # Runs from exit traps: no failing step may stop it before the folder is gone.
+  local -
+  set +e
   [ -n "${BENCH_DIR:-}" ] || return 0
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
   local p

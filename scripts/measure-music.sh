@@ -11,5 +11,7 @@ source "$root/scripts/bench.sh"
 trap bench_down EXIT
 bench_up "$build"
 out="$BENCH_DIR/music-bench.txt"
-wine "$build/bench-bin/shell_music_bench.exe" >"$out" 2>&1 </dev/null || true
-grep -v -e 'GStreamer-CRITICAL' -e '^ALSA lib' -e '^$' -e '^winegstreamer' -e '^(wine:' "$out"
+code=0
+wine "$build/bench-bin/shell_music_bench.exe" >"$out" 2>&1 </dev/null || code=$?
+grep -v -e 'GStreamer-CRITICAL' -e '^ALSA lib' -e '^$' -e '^winegstreamer' -e '^(wine:' "$out" || true
+[ "$code" -eq 0 ] || { echo "measure-music: the benchmark failed (exit code $code)" >&2; exit 1; }

@@ -3,6 +3,7 @@
 # On $DISPLAY when there is one (close it with Escape); otherwise on a private Xvfb display,
 # where it lets the lattice turn for RUN_SECONDS (default 6), saves a screenshot, ends the
 # run with Escape and prints the exit code, the screenshot's path and the frame rate.
+# Fails when the saver did not end by itself with exit code 0.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -27,9 +28,10 @@ pid=$!
 
 if [ -n "${BENCH_USE_DISPLAY:-}" ]; then
   echo "Korvane runs on $DISPLAY; press Escape to end it."
-  wait $pid || true
-  echo "exit code: $?"
-  exit 0
+  code=0
+  wait $pid || code=$?
+  echo "exit code: $code"
+  exit "$code"
 fi
 
 bench_wait_for 30 xdotool search --name '^Korvane_VC$' || { echo "the renderer window did not appear" >&2; exit 1; }
@@ -38,6 +40,7 @@ import -window root "$shot"
 window=$(xdotool search --name '^Korvane_VC$' | head -1)
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key Escape
+bench_wait_for 30 bench_ended "$pid" || { echo "the saver did not end within 30 s of Escape" >&2; exit 1; }
 code=0
 wait $pid || code=$?
 # The shell's own exit code is what wine returns; the renderer's is read from its trace.
@@ -46,3 +49,4 @@ echo "screenshot: $shot"
 grep 'wglSwapBuffers' "$log" | awk -F: '{ t = $1 + 0; if (n == 0) first = t; last = t; n++ }
   END { if (n > 1) printf "frame rate: %.1f frames per second (%d frames in %.1f s)\n", (n - 1) / (last - first), n, last - first;
         else print "frame rate: no frames counted" }'
+[ "$code" -eq 0 ] || { echo "the saver did not end cleanly (exit code $code)" >&2; exit 1; }

@@ -17,7 +17,8 @@ std::string ReadIni(const std::string& section, const std::string& key, const st
   return std::string(buffer, strnlen(buffer, kValueBufferSize - 1));
 }
 
-void WriteIni(const std::string& section, const std::string& key, const std::string& value,
+bool WriteIni(const std::string& section, const std::string& key, const std::string& value,
               const std::string& file) {
   LastResult = WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+  return LastResult != 0;
 }

@@ -7,6 +7,6 @@
 std::string ReadIni(const std::string& section, const std::string& key, const std::string& file);
 
 // Writes one key, making the file and the section when they are missing. The system's result
-// goes to LastResult; a failure (read-only folder, say) is silent.
-void WriteIni(const std::string& section, const std::string& key, const std::string& value,
+// goes to LastResult too; false when the key was not written (a read-only folder, say).
+bool WriteIni(const std::string& section, const std::string& key, const std::string& value,
               const std::string& file);

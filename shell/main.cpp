@@ -10,18 +10,13 @@
 #include "shell/saver_host.h"
 #include "shell/settings_dialog_entry.h"
 #include "shell/settings_file.h"
+#include "shell/shell_messages.h"
 #include "shell/startup.h"
 #include "shell/startup_state.h"
 #include "toolkit/message_box.h"
 #include "toolkit/program.h"
 
 namespace {
-
-// Unicode, so the Japanese reads correctly whatever the system's code page.
-constexpr wchar_t kMissingRendererText[] =
-    L"Korvane.dll \u304C\u540C\u3058\uFF8C\uFF6B\uFF99\uFF80\uFF9E\u306B\u898B\u3064\u304B\u308A"
-    L"\u307E\u305B\u3093\uFF01";  // "Korvane.dll が同じﾌｫﾙﾀﾞに見つかりません！"
-constexpr wchar_t kApplicationTitle[] = L"Korvane (ScreenSaver)";
 
 class WindowsStartupSteps final : public StartupSteps {
  public:

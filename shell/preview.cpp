@@ -11,5 +11,7 @@ void ShowPreview() {
   // Lives as long as the process; its window goes with the preview window, which ends the
   // program's message loop.
   static PreviewForm form;
+  // A parent it cannot become a child of (the desktop, one that refuses) would leave a
+  // full-screen still that nothing ends.
   if (!form.PlaceInto(ParentWindow)) toolkit::EndProcess();
 }

@@ -1,6 +1,7 @@
 #include "shell/preview_form.h"
 
 #include "shell/resources/preview_resources.h"
+#include "toolkit/child_window.h"
 
 namespace {
 
@@ -40,10 +41,7 @@ bool PreviewForm::PlaceInto(HWND parent) {
   }
   if (!Load()) return false;
   HWND window = hwnd();
-  // A child may not also be a pop-up: with both bits Wine keeps it a top-level window drawn
-  // at the screen's corner instead of inside the preview window.
-  SetWindowLongA(window, GWL_STYLE, (GetWindowLongA(window, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
-  SetParent(window, parent);
+  if (!toolkit::MakeChildOf(window, parent)) return false;
   MoveWindow(window, 0, 0, width, height, FALSE);
   Img_Prev.Place(0, 0, width, height);
   Show();

@@ -11,8 +11,8 @@ class PreviewForm final : public toolkit::Form {
   PreviewForm();
   ~PreviewForm() override;
 
-  // Loads the form into `parent` over its whole area and shows it. False when the form
-  // could not be loaded.
+  // Loads the form into `parent` over its whole area and shows it. False, with nothing
+  // shown, when the form could not be loaded or made the parent's child.
   bool PlaceInto(HWND parent);
 
   PreviewImage Img_Prev;

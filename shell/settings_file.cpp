@@ -12,6 +12,8 @@ constexpr std::int16_t kFileKind = 2;
 
 std::string SettingsFilePath() { return toolkit::ProgramFolderAnsi() + "\\Korvane.ini"; }
 
+std::wstring SettingsFileShownPath() { return toolkit::ProgramFolder() + L"\\Korvane.ini"; }
+
 void LoadSettings() {
   const std::string file = SettingsFilePath();
   BGM_Kind = LoadedSettingNumber(ReadIni(kSettingsSection, kKindKey, file), BGM_Kind);
@@ -24,4 +26,19 @@ void LoadSettings() {
     if (BGM_Kind == kFileKind) BGM_Kind = 0;
   }
   BGM_Folder = BGM_File.empty() ? toolkit::ProgramFolderAnsi() : FolderOf(BGM_File);
+}
+
+SettingsSaved SaveSettings(const SettingWriter& write) {
+  int written = write(kKindKey, NumberText(BGM_Kind));
+  written += write(kTrackKey, NumberText(BGM_Track));
+  written += write(kFileKey, BGM_File);
+  if (written == 3) return SettingsSaved::kAll;
+  return written == 0 ? SettingsSaved::kNothing : SettingsSaved::kPart;
+}
+
+SettingsSaved SaveSettings() {
+  const std::string file = SettingsFilePath();
+  return SaveSettings([&](const char* key, const std::string& value) {
+    return WriteIni(kSettingsSection, key, value, file);
+  });
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "scripted_cd_drive.h"
+#include "support/scripted_cd_drive.h"
 #include "shell/music/cd_player.h"
 #include "shell/music/mci_command.h"
 #include "shell/music/mp3_player.h"

@@ -7,15 +7,14 @@
 #include <limits>
 
 #include "shell/file_paths.h"
-#include "shell/ini_file.h"
 #include "shell/music_settings.h"
-#include "shell/number_text.h"
 #include "shell/settings_dialog/background_gradient.h"
 #include "shell/settings_dialog/dialog_design.h"
 #include "shell/settings_dialog/dialog_placement.h"
 #include "shell/settings_dialog/dialog_resources.h"
 #include "shell/settings_dialog/home_page.h"
 #include "shell/settings_dialog/music_file_chooser.h"
+#include "shell/settings_dialog/settings_not_saved.h"
 #include "shell/settings_dialog/track_text.h"
 #include "shell/settings_dialog/zoom.h"
 #include "shell/settings_file.h"
@@ -260,11 +259,13 @@ void Korvane_P::Img_BGM_MouseDown(int index) { ChooseKind(index); }
 void Korvane_P::lbl_BGM_MouseDown(int index) { ChooseKind(index); }
 
 void Korvane_P::Cmd_Set_Click() {
-  const std::string file = SettingsFilePath();
-  WriteIni(kSettingsSection, kKindKey, NumberText(BGM_Kind), file);
   BGM_Track = TrackFromText(BGM_Repeat.Text());
-  WriteIni(kSettingsSection, kTrackKey, NumberText(BGM_Track), file);
-  WriteIni(kSettingsSection, kFileKey, BGM_File, file);
+  const SettingsSaved saved = SaveSettings();
+  // The dialog stays open over a choice the file refused, so the user can cancel or move it.
+  if (saved != SettingsSaved::kAll) {
+    ShowSettingsNotSaved(hwnd(), saved);
+    return;
+  }
   Unload();
 }
 

@@ -113,15 +113,18 @@ TEST_F(Preview, BecomesAChildCoveringThePreviewWindowAndEndsWithIt) {
   }
 }
 
-TEST_F(Preview, EndsPromptlyAndSilentlyForAHandleThatIsNoWindow) {
+TEST_F(Preview, EndsPromptlyAndSilentlyForAHandleItCannotDrawInto) {
   PreviewWindow gone(152, 112);
   const std::wstring destroyed = gone.Handle();
   gone.Destroy();
+  const std::wstring desktop = std::to_wstring(reinterpret_cast<ULONG_PTR>(GetDesktopWindow()));
   for (const std::wstring& arguments : {std::wstring(L"/p 0"), std::wstring(L"/p"),
-                                        std::wstring(L"/p 12345"), L"/p " + destroyed}) {
+                                        std::wstring(L"/p 12345"), L"/p " + destroyed, L"/p " + desktop}) {
     ChildProcess scr = StartScr(Scr(), arguments);
     EXPECT_TRUE(scr.WaitExit(5000)) << Utf8(arguments) << " left a process that never ends";
     EXPECT_EQ(scr.ExitCode(), 0u) << Utf8(arguments);
+    EXPECT_EQ(FindWindowW(nullptr, L"Preview Window"), nullptr) << Utf8(arguments) << " left a window";
+    if (scr.Running()) scr.Kill();
   }
 }
 

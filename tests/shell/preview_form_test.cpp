@@ -9,6 +9,7 @@
 #include "preview_test_pictures.h"
 #include "shell/preview_form.h"
 #include "support/wait.h"
+#include "toolkit/child_window.h"
 
 namespace {
 
@@ -80,6 +81,27 @@ TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
   EXPECT_EQ(wrong, 0);
   EXPECT_EQ(shown.at(180, 130)[0] + shown.at(180, 130)[1] + shown.at(180, 130)[2], 0)
       << "beyond the picture the form is black";
+  DestroyWindow(area);
+}
+
+HWND WINAPI RefusingSetParent(HWND, HWND) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return nullptr;
+}
+
+TEST(PreviewForm, ShowsNothingInAParentItCannotBecomeAChildOf) {
+  HWND area = MakeArea(152, 112);
+  for (bool refused : {true, false}) {
+    SCOPED_TRACE(refused ? "SetParent refused" : "the desktop window as parent");
+    const toolkit::SetParentCall real =
+        refused ? toolkit::ReplaceSetParentCall(&RefusingSetParent) : nullptr;
+    PreviewForm form;
+    EXPECT_FALSE(form.PlaceInto(refused ? area : GetDesktopWindow()));
+    if (real) toolkit::ReplaceSetParentCall(real);
+    EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+    EXPECT_EQ(GetAncestor(form.hwnd(), GA_PARENT), GetDesktopWindow());
+    EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_CHILD) << "left a child without a parent";
+  }
   DestroyWindow(area);
 }
 

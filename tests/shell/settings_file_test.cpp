@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/file_paths.h"
 #include "shell/ini_file.h"
@@ -123,6 +124,30 @@ TEST_F(IniFile, AWriteIntoAReadOnlyFolderFailsSilentlyAndChangesNothing) {
   EXPECT_EQ(GetFileAttributesW((readOnly + L"\\New.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 #endif
+
+TEST(SaveSettingsTest, WritesEveryKeyInOrderAndSaysHowMuchReachedTheFile) {
+  BGM_Kind = 1;
+  BGM_Track = 7;
+  BGM_File = "C:\\a.mp3";
+  struct Case {
+    std::vector<bool> accepted;
+    SettingsSaved saved;
+  };
+  const std::vector<Case> cases = {{{true, true, true}, SettingsSaved::kAll},
+                                   {{false, false, false}, SettingsSaved::kNothing},
+                                   {{true, false, false}, SettingsSaved::kPart},
+                                   {{true, true, false}, SettingsSaved::kPart},
+                                   {{false, true, true}, SettingsSaved::kPart}};
+  for (const Case& c : cases) {
+    std::vector<std::string> writes;
+    const SettingsSaved saved = SaveSettings([&](const char* key, const std::string& value) {
+      writes.push_back(key + ("=" + value));
+      return bool(c.accepted[writes.size() - 1]);
+    });
+    EXPECT_EQ(saved, c.saved) << writes.size();
+    EXPECT_EQ(writes, (std::vector<std::string>{kKind + "= 1", kTrack + "= 7", kFile + "=C:\\a.mp3"}));
+  }
+}
 
 TEST_F(IniFile, JunkBytesReadWithoutHarm) {
   std::string junk;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_cd_drive.h"
+#include "support/scripted_cd_drive.h"
 #include "shell/music/mci_command.h"
 #include "shell/music_settings.h"
 

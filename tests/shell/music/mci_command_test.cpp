@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_cd_drive.h"
+#include "support/scripted_cd_drive.h"
 #include "shell/music_settings.h"
 
 namespace {

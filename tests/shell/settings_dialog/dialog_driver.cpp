@@ -50,8 +50,8 @@ ProgramFolder::ProgramFolder(const std::wstring& name) : folder_(name) {
             CopyInto(BinFile(L"Korvane.dll"), folder_.File(L"Korvane.dll"));
 }
 
-DialogDriver::DialogDriver(const ProgramFolder& folder) {
-  child_ = ChildProcess::Start(folder.Scr(), L"\"" + folder.Scr() + L"\" /c");
+DialogDriver::DialogDriver(const std::wstring& scr) {
+  child_ = ChildProcess::Start(scr, L"\"" + scr + L"\" /c");
   if (!child_.started()) {
     problem_ = "Korvane.scr did not start";
     return;

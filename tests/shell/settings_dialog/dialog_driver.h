@@ -52,7 +52,9 @@ class ProgramFolder {
 class DialogDriver {
  public:
   // Starts `Korvane.scr /c` in the folder and waits until its dialog is shown and painted.
-  explicit DialogDriver(const ProgramFolder& folder);
+  explicit DialogDriver(const ProgramFolder& folder) : DialogDriver(folder.Scr()) {}
+  // The same for the Korvane.scr at `scr`.
+  explicit DialogDriver(const std::wstring& scr);
   // Closes a dialog that is still open, so that no case leaves one behind.
   ~DialogDriver();
   DialogDriver(const DialogDriver&) = delete;

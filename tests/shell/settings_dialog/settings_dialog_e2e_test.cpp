@@ -447,6 +447,41 @@ TEST_F(SettingsDialog, ClosingWithoutSetteiWritesNothing) {
   }
 }
 
+#ifdef KORVANE_READONLY_DIR
+TEST_F(SettingsDialog, SetteiInAReadOnlyFolderSaysTheFileWasNotWrittenAndStaysOpen) {
+  const std::wstring folder = KORVANE_READONLY_DIR L"\\with-renderer";
+  const std::string before = ReadBytes(folder + L"\\Korvane.ini");
+  if (before.empty()) GTEST_SKIP() << "no read-only folder on this machine (mounting needs root)";
+  DialogDriver dialog(folder + L"\\Korvane.scr");
+  ASSERT_EQ(dialog.problem(), "");
+  dialog.Press(dialog.panel(), layout::kKindLabel[1].Centre(), MK_LBUTTON);
+  ASSERT_TRUE(ShowsMark(dialog, 1));
+  // Twice: after the first message the dialog is still there and 設定 still answers.
+  for (int press = 0; press < 2; ++press) {
+    dialog.ClickButton(dialog.setButton());
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      return (box = VisibleWindowOf(dialog.process().id(), L"Korvane (ScreenSaver)")) != nullptr;
+    }, kTimeoutMs)) << "no message came up, press " << press;
+    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog.form());
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 512);
+    // "設定を保存できませんでした。" and the file's path
+    const std::wstring shown = text;
+    EXPECT_EQ(shown.rfind(L"\u8A2D\u5B9A\u3092\u4FDD\u5B58\u3067\u304D\u307E\u305B\u3093\u3067\u3057\u305F\u3002", 0), 0u)
+        << Utf8(shown);
+    EXPECT_NE(shown.find(L"\\with-renderer\\Korvane.ini"), std::wstring::npos) << Utf8(shown);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs));
+    ASSERT_TRUE(dialog.process().Running()) << "the dialog closed over a choice it could not save";
+  }
+  dialog.ClickButton(dialog.cancelButton());
+  ASSERT_TRUE(dialog.WaitForEnd());
+  EXPECT_EQ(dialog.process().ExitCode(), 0u);
+  EXPECT_EQ(ReadBytes(folder + L"\\Korvane.ini"), before);
+}
+#endif
+
 TEST_F(SettingsDialog, TabMovesAlongTheControlsThatTakeTheFocus) {
   // With the CD chosen the track box is a stop; otherwise it is disabled and skipped.
   for (bool cd : {true, false}) {

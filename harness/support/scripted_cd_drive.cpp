@@ -1,4 +1,4 @@
-#include "scripted_cd_drive.h"
+#include "support/scripted_cd_drive.h"
 
 #include <cstdio>
 #include <cstring>
