@@ -54,6 +54,15 @@ bench_prefix() {
   touch "$prefix/.korvane-ready"
 }
 
+# Wine's own Marlett (Debian fonts-wine) draws the caption buttons; without it the close box
+# shows an "r". This Wine does not load the fonts of its data folder by itself, and only
+# Marlett is copied: Wine's Tahoma would push out the Japanese replacement for Tahoma.
+bench_marlett() {
+  local fonts=$1/drive_c/windows/Fonts
+  [ -f "$fonts/marlett.ttf" ] || { mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"; } ||
+    echo "bench: warning: no Marlett (fonts-wine missing?)" >&2
+}
+
 bench_up() {
   local build=${1:?build dir}
   build=$(cd "$build" && pwd)
@@ -63,6 +72,7 @@ bench_up() {
   export LANG=ja_JP.UTF-8
   export WINEPREFIX=$build/wineprefix
   bench_prefix "$WINEPREFIX"
+  bench_marlett "$WINEPREFIX"
 
   BENCH_DIR=$(mktemp -d /tmp/korvane-bench.XXXXXX)
   export BENCH_DIR
@@ -129,6 +139,7 @@ bench_two_monitors_up() {
   bench_wait_for 20 xdpyinfo -display ":$n" || { echo "bench: Xephyr did not start" >&2; return 1; }
   local prefix=$build/wineprefix-two-monitors
   bench_prefix "$prefix"
+  bench_marlett "$prefix"
   if [ ! -f "$prefix/.korvane-xinerama" ]; then
     WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
     WINEPREFIX=$prefix wineserver -w
