@@ -68,6 +68,15 @@ bench_prefix() {
   touch "$prefix/.korvane-ready"
 }
 
+# Wine's own Marlett (Debian fonts-wine) draws the caption buttons; without it the close box
+# shows an "r". This Wine does not load the fonts of its data folder by itself, and only
+# Marlett is copied: Wine's Tahoma would push out the Japanese replacement for Tahoma.
+bench_marlett() {
+  local fonts=$1/drive_c/windows/Fonts
+  [ -f "$fonts/marlett.ttf" ] || { mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"; } ||
+    echo "bench: warning: no Marlett (fonts-wine missing?)" >&2
+}
+
 bench_up() {
   local build=${1:?build dir}
   build=$(cd "$build" && pwd)
@@ -77,6 +86,7 @@ bench_up() {
   export LANG=ja_JP.UTF-8
   export WINEPREFIX=$build/wineprefix
   bench_prefix "$WINEPREFIX" || return 1
+  bench_marlett "$WINEPREFIX"
 
   BENCH_DIR=$(mktemp -d /tmp/korvane-bench.XXXXXX)
   export BENCH_DIR
@@ -129,4 +139,39 @@ bench_down() {
   wait >/dev/null 2>&1
   rm -rf "$BENCH_DIR"
   unset BENCH_DIR KORVANE_BENCH
+}
+
+# The second display set-up, for tests that need two monitors: a nested X server on the
+# bench's display showing Wine 0,0-1024,768 (primary) and 1024,0-1824,600 side by side, and a
+# Wine prefix of its own that takes its monitors from Xinerama (the bench's prefix keeps the
+# one monitor every other test expects). Needs bench_up first; switches DISPLAY and
+# WINEPREFIX for the caller until bench_two_monitors_down.
+bench_two_monitors_up() {
+  local build=${1:?build dir}
+  local n
+  n=$(bench_free_display) || return 1
+  Xephyr ":$n" -screen 1024x768 -screen 800x600 +xinerama -ac -nolisten tcp -noreset \
+    >"$BENCH_DIR/xephyr.log" 2>&1 &
+  echo $! > "$BENCH_DIR/xephyr.pid"
+  bench_wait_for 20 xdpyinfo -display ":$n" || { echo "bench: Xephyr did not start" >&2; return 1; }
+  local prefix=$build/wineprefix-two-monitors
+  bench_prefix "$prefix" || return 1
+  bench_marlett "$prefix"
+  if [ ! -f "$prefix/.korvane-xinerama" ]; then
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
+    touch "$prefix/.korvane-xinerama"
+  fi
+  BENCH_ONE_MONITOR_DISPLAY=$DISPLAY BENCH_ONE_MONITOR_PREFIX=$WINEPREFIX
+  export DISPLAY=":$n" WINEPREFIX=$prefix
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+bench_two_monitors_down() {
+  [ -n "${BENCH_ONE_MONITOR_PREFIX:-}" ] || return 0
+  wineserver -k >/dev/null 2>&1
+  [ -f "$BENCH_DIR/xephyr.pid" ] && kill "$(cat "$BENCH_DIR/xephyr.pid")" >/dev/null 2>&1
+  rm -f "$BENCH_DIR/xephyr.pid"
+  export DISPLAY=$BENCH_ONE_MONITOR_DISPLAY WINEPREFIX=$BENCH_ONE_MONITOR_PREFIX
+  unset BENCH_ONE_MONITOR_DISPLAY BENCH_ONE_MONITOR_PREFIX
 }

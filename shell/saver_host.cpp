@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "shell/black_monitors.h"
 #include "shell/modes.h"
 #include "shell/music/cd_player.h"
 #include "shell/music/mp3_player.h"
@@ -59,6 +60,7 @@ class SaverHostForm final : public toolkit::Form {
     }
     rendererPath_ = toolkit::ProgramFolder() + L"\\Korvane.dll";
     renderer_ = toolkit::StartProgram(rendererPath_);
+    blackMonitors_.Follow([] { return FindWindowA(nullptr, "Korvane_VC"); });
   }
 
   void Timer3_Timer() {
@@ -84,6 +86,7 @@ class SaverHostForm final : public toolkit::Form {
       }
     }
     if (ModeLetter(toolkit::ArgumentText()) == L'S') GiveCursorBack();
+    blackMonitors_.Clear();
     toolkit::EndProcess();
   }
 
@@ -93,6 +96,7 @@ class SaverHostForm final : public toolkit::Form {
   std::wstring rendererPath_;
   toolkit::StartedProgram renderer_;
   RendererWatch watch_;
+  BlackMonitors blackMonitors_;  // the renderer covers one monitor; these the others
   ULONGLONG startTick_ = 0;
 };
 

@@ -1,32 +1,60 @@
 #include "toolkit/ansi_text.h"
 
-#include <windows.h>
-
 namespace toolkit {
+namespace {
 
-std::string ToAnsi(std::wstring_view text, bool* exact) {
-  if (exact) *exact = true;
-  if (text.empty()) return {};
+std::string Convert(UINT codePage, std::wstring_view text, WideToMultiByte convert) {
   const int length = static_cast<int>(text.size());
-  BOOL replaced = FALSE;
-  const int size =
-      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) {
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, result.data(), size,
-                        nullptr, &replaced);
-  }
-  if (exact) *exact = size > 0 && !replaced;
+  const int size = convert(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return {};
+  std::string result(static_cast<std::size_t>(size), '\0');
+  if (convert(codePage, 0, text.data(), length, result.data(), size, nullptr, nullptr) != size) return {};
   return result;
 }
 
-std::wstring FromAnsi(std::string_view text) {
+std::wstring ToWide(UINT codePage, std::string_view text) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
-  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-  std::wstring result(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), length, result.data(), size);
+  const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+  if (size <= 0) return {};
+  std::wstring result(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), length, result.data(), size);
   return result;
+}
+
+// Converted without flags, a best-fit look-alike or the default character only shows in
+// the way back.
+bool Exact(UINT codePage, std::wstring_view text, const std::string& bytes) {
+  return !bytes.empty() && ToWide(codePage, bytes) == text;
+}
+
+}  // namespace
+
+std::string ToCodePage(UINT codePage, std::wstring_view text, bool* exact, WideToMultiByte convert) {
+  if (exact) *exact = true;
+  if (text.empty()) return {};
+  std::string whole = Convert(codePage, text, convert);
+  if (Exact(codePage, text, whole)) return whole;
+  if (exact) *exact = false;
+  // Character by character (a surrogate pair is one): a path must not name another file
+  // through a look-alike letter.
+  std::string result;
+  for (std::size_t i = 0; i < text.size();) {
+    const bool pair = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]);
+    const std::wstring_view one = text.substr(i, pair ? 2 : 1);
+    const std::string bytes = Convert(codePage, one, convert);
+    result += Exact(codePage, one, bytes) ? bytes : "?";
+    i += one.size();
+  }
+  return result;
+}
+
+std::string ToAnsi(std::wstring_view text, bool* exact) { return ToCodePage(GetACP(), text, exact); }
+
+std::wstring FromAnsi(std::string_view text) { return ToWide(CP_ACP, text); }
+
+std::string AnsiFromUtf8(const char* utf8) {
+  return ToAnsi(ToWide(CP_UTF8, utf8 ? std::string_view(utf8) : std::string_view()));
 }
 
 bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "shell/music/ansi_text.h"
 #include "shell/music/mci_text.h"
 #include "shell/music_settings.h"
+#include "toolkit/ansi_text.h"
 
 MciSendStringFunction MciSendString = mciSendStringA;
 std::string MCI_Reply;
@@ -32,7 +32,7 @@ std::int32_t SendForReply(const std::string& command, char* buffer, unsigned cap
 std::int32_t MCI_Send(const std::string& command, std::string& reply) noexcept {
   try {
     if (command.empty()) {
-      reply = AnsiFromUtf8("コマンド文字列が指定されていません");
+      reply = toolkit::AnsiFromUtf8("コマンド文字列が指定されていません");
       return -1;
     }
     const std::int32_t code = SendForReply(command, replyBuffer, kReplyCapacity);
@@ -42,7 +42,7 @@ std::int32_t MCI_Send(const std::string& command, std::string& reply) noexcept {
       if (mciGetErrorStringA(static_cast<MCIERROR>(code), errorTextBuffer, kErrorTextCapacity)) {
         reply = TextUpToNul(errorTextBuffer, kErrorTextCapacity);
       } else {
-        reply = AnsiFromUtf8("Error (文字列が取れません)");
+        reply = toolkit::AnsiFromUtf8("Error (文字列が取れません)");
       }
       return code;
     }

@@ -66,9 +66,7 @@ LabelDesign Design(const TwipsBox& box, const wchar_t* caption, COLORREF colour,
 
 LabelDesign LinkDesign() {
   LabelDesign label = Design(design::kLbl_URL, kHomePage, design::kFormText);
-  label.font.underline = true;
-  // An address longer than the label shows as far as its first break.
-  label.wordWrap = true;
+  label.font.underline = true;  // one line: the address is shown whole, never cut at a break
   return label;
 }
 

@@ -1,7 +1,8 @@
-// The saver host's decisions that need no window: which music a file name means and when the
-// renderer counts as gone.
+// The saver host's decisions that need no window: which music a file name means, when the
+// renderer counts as gone and which monitors it must black out.
 #include <gtest/gtest.h>
 
+#include "shell/monitors_to_cover.h"
 #include "shell/music_file_type.h"
 #include "shell/renderer_watch.h"
 
@@ -66,4 +67,31 @@ TEST(RendererWatch, AWindowThatGoesIsTheEndEvenIfTheProcessLivesOn) {
   EXPECT_TRUE(watch.RendererGone(false, false, 1000));
 }
 
+TEST(MonitorsToCover, ListsEveryMonitorTheRendererLeavesShowingTheDesktop) {
+  const ScreenRect primary{0, 0, 1024, 768};
+  const ScreenRect right{1024, 0, 1824, 600};
+  const ScreenRect left{-1280, -100, 0, 924};
+  struct Row {
+    int index;
+    std::vector<ScreenRect> monitors;
+    ScreenRect renderer;
+    std::vector<ScreenRect> expected;
+  };
+  const Row rows[] = {
+      {0, {primary}, primary, {}},                            // one monitor: nothing to do
+      {1, {primary, right}, primary, {right}},
+      {2, {left, primary}, primary, {left}},                   // a monitor left of the primary
+      {3, {primary, {1280, 0, 2080, 600}}, primary, {{1280, 0, 2080, 600}}},  // not yet moved
+      {4, {primary, right}, {0, 0, 1824, 768}, {}},            // a window over both
+      {5, {primary, right}, {0, 0, 1200, 768}, {right}},       // over part of the second
+      {6, {primary, right}, {100, 0, 1124, 768}, {primary, right}},
+      {7, {primary, {1024, 0, 1024, 600}}, primary, {}},       // an empty monitor
+      {8, {}, primary, {}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(MonitorsToCover(row.monitors, row.renderer), row.expected) << "row " << row.index;
+  }
+}
+
 }  // namespace
+

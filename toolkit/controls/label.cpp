@@ -44,9 +44,10 @@ void Label::Paint(HDC dc) const {
     gdiFontDpi_ = dpi;
   }
   const int saved = SaveDC(dc);
-  // One line runs on to the right as far as the container lets it.
+  // One line runs on to the right as far as the container lets it, and downwards far enough
+  // for a font whose line (underline included) is taller than the box.
   IntersectClipRect(dc, box.left, box.top, design_.wordWrap ? box.right : box.left + kRunOn,
-                    box.bottom);
+                    design_.wordWrap ? box.bottom : box.top + kRunOn);
   SelectObject(dc, gdiFont_.get());
   SetBkMode(dc, TRANSPARENT);
   const int length = static_cast<int>(design_.caption.size());

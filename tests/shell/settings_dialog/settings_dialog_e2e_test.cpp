@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -408,6 +409,27 @@ TEST_F(SettingsDialog, WhatIsChosenIsSavedBySettei) {
   }
 }
 
+TEST_F(SettingsDialog, WhatSetteiSavesInAJapaneseFolderTheNextDialogShowsAgain) {
+  if (GetACP() == 1252) GTEST_SKIP() << "Japanese names have no form in code page 1252";
+  ProgramFolder folder(L"korvane \u8A2D\u5B9A \u30D5\u30A9\u30EB\u30C0");
+  ASSERT_TRUE(folder.ready());
+  MusicFile music(folder, L"\u97F3\u697D \u30D5\u30A9\u30EB\u30C0");
+  {
+    DialogDriver dialog(folder);
+    ASSERT_EQ(dialog.problem(), "");
+    dialog.Press(dialog.panel(), layout::kMark[2].Centre(), MK_LBUTTON);
+    ASSERT_TRUE(FinishChooser(dialog, music.path));
+    dialog.ClickButton(dialog.setButton());
+    ASSERT_TRUE(dialog.WaitForEnd());
+  }
+  DialogDriver again(folder);
+  ASSERT_EQ(again.problem(), "");
+  EXPECT_TRUE(ShowsMark(again, 2)) << Hex(ReadBytes(folder.Ini()));
+  EXPECT_TRUE(ShowsPath(again, music.path)) << Hex(ReadBytes(folder.Ini()));
+  PostMessageW(again.form(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(again.WaitForEnd());
+}
+
 TEST_F(SettingsDialog, ClosingWithoutSetteiWritesNothing) {
   struct Case {
     const char* name;
@@ -654,6 +676,29 @@ TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowser)
   EXPECT_TRUE(WaitUntil([&] { return shown() != plain; }, 5000)) << "no pointer of its own over the link";
   pointerAt(POINT{490, 5});
   EXPECT_TRUE(WaitUntil([&] { return shown() == plain; }, 5000));
+
+  // The address shows whole on one underlined line: the underline is as long as the address.
+  HDC screen = GetDC(nullptr);
+  HFONT font = CreateFontW(-MulDiv(975, GetDeviceCaps(screen, LOGPIXELSY), 7200), 0, 0, 0, FW_NORMAL, FALSE,
+                           TRUE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF");
+  HGDIOBJ previous = SelectObject(screen, font);
+  const std::wstring address(KORVANE_HOME_PAGE, KORVANE_HOME_PAGE + sizeof KORVANE_HOME_PAGE - 1);
+  SIZE extent{};
+  GetTextExtentPoint32W(screen, address.c_str(), static_cast<int>(address.size()), &extent);
+  SelectObject(screen, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  ASSERT_LE(extent.cx, layout::kLink.width) << "the address is wider than its label";
+  const CapturedPixels form = dialog.FormPixels();
+  int longestRun = 0;
+  for (int y = layout::kLink.top; y < layout::kLink.top + 2 * layout::kLink.height; ++y) {
+    int run = 0;
+    for (int x = layout::kLink.left; x < form.width(); ++x) {
+      run = form.At(x, y) == RGB(255, 255, 255) ? run + 1 : 0;
+      longestRun = std::max(longestRun, run);
+    }
+  }
+  EXPECT_NEAR(longestRun, extent.cx, 2) << "no underline as long as the address " << KORVANE_HOME_PAGE;
 
   dialog.Press(dialog.form(), layout::kLink.Centre(), MK_LBUTTON);
   ASSERT_TRUE(WaitUntil([&] { return !ReadBytes(report).empty(); }, kTimeoutMs)) << "no browser started";
