@@ -1,6 +1,6 @@
 #include "shell/button/button_state_machine.h"
 
-#include "toolkit/user_control/mouse_event.h"
+#include "toolkit/mouse_event.h"
 
 void InitializeState(CommandFields& fields) { fields.ButtonState = 1; }
 
@@ -58,7 +58,7 @@ Reaction FocusLost(CommandFields& fields) {
 
 Reaction ButtonPressed(CommandFields& fields, int button) {
   Reaction reaction;
-  if (!fields.EnabledValue || button != toolkit::user_control::kLeftButton) return reaction;
+  if (!fields.EnabledValue || button != toolkit::kLeftButton) return reaction;
   fields.MouseIsDown = true;
   reaction.paint = Skin::Pressed;
   return reaction;
@@ -67,7 +67,7 @@ Reaction ButtonPressed(CommandFields& fields, int button) {
 Reaction ButtonReleased(CommandFields& fields, int button) {
   Reaction reaction;
   if (!fields.EnabledValue) return reaction;
-  if (button == toolkit::user_control::kLeftButton) {
+  if (button == toolkit::kLeftButton) {
     fields.MouseIsDown = false;
     if (fields.ButtonState == 2) reaction.paint = Skin::Normal;
     if (fields.ButtonState == 4) reaction.paint = Skin::HighLightSelect;

@@ -10,14 +10,6 @@
 namespace toolkit::controls {
 namespace {
 
-int ShiftState(WPARAM keys) {
-  int shift = 0;
-  if (keys & MK_SHIFT) shift |= kShift;
-  if (keys & MK_CONTROL) shift |= kControl;
-  if (GetKeyState(VK_MENU) < 0) shift |= kAlt;
-  return shift;
-}
-
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
   if (area.right <= area.left || area.bottom <= area.top) return;
   Brush brush(CreateSolidBrush(colour));
@@ -55,8 +47,29 @@ void Canvas::Invalidate(const RECT& area) {
   if (window_) InvalidateRect(window_, &area, FALSE);
 }
 
+void Canvas::Clear() { image_.Clear(background_); }
+
+void Canvas::SetImageShown(bool shown) {
+  imageShown_ = shown;
+  Refresh();
+}
+
+void Canvas::PaintParentBackground(HDC dc) const {
+  HWND parent = window_ ? GetParent(window_) : nullptr;
+  if (!parent) return;
+  POINT origin{0, 0};
+  MapWindowPoints(window_, parent, &origin, 1);
+  POINT previous{};
+  OffsetWindowOrgEx(dc, origin.x, origin.y, &previous);
+  SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
 void Canvas::PaintContent(HDC dc) const {
-  if (image_.dc()) {
+  if (!imageShown_) {
+    PaintParentBackground(dc);
+  } else if (image_.dc()) {
     image_.CopyTo(dc);
   } else if (window_) {
     RECT client{};
@@ -64,14 +77,14 @@ void Canvas::PaintContent(HDC dc) const {
     Fill(dc, client, background_);
   }
   for (const WindowlessControl* control : controls_) {
-    if (control->Visible()) control->Paint(dc);
+    control->Paint(dc);
   }
 }
 
 WindowlessControl* Canvas::ControlAt(POINT point) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     WindowlessControl* control = *it;
-    if (control->Visible() && control->Enabled() && PtInRect(&control->Bounds(), point)) {
+    if (control->Enabled() && PtInRect(&control->Bounds(), point)) {
       return control;
     }
   }
@@ -92,17 +105,18 @@ void Canvas::Resize(int width, int height) {
 }
 
 void Canvas::ButtonDown(int button, WPARAM keys, LPARAM position) {
-  const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-  WindowlessControl* control = ControlAt(point);
+  MouseEvent event = MouseEventOf(button, keys, position);
+  WindowlessControl* control = ControlAt(POINT{event.x, event.y});
   if (button == kLeftButton) leftPressed_ = control;
   if (!control) return;
   // The release comes back here even when the pointer has left the window by then.
   SetCapture(window_);
   if (control->MouseDown) {
+    event.x -= control->Bounds().left;
+    event.y -= control->Bounds().top;
     // A copy: the handler may replace itself or remove the control.
     auto handler = control->MouseDown;
-    handler(button, ShiftState(keys), point.x - control->Bounds().left,
-            point.y - control->Bounds().top);
+    handler(event);
   }
 }
 
@@ -157,16 +171,21 @@ bool Canvas::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SIZE:
       Resize(LOWORD(lParam), HIWORD(lParam));
       return false;
-    // A quick second press is a press like the first.
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: ButtonDown(kLeftButton, wParam, lParam); return true;
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: ButtonDown(kRightButton, wParam, lParam); return true;
+    case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: ButtonDown(kMiddleButton, wParam, lParam); return true;
-    case WM_LBUTTONUP: ButtonUp(kLeftButton, wParam, lParam); return true;
-    case WM_RBUTTONUP: ButtonUp(kRightButton, wParam, lParam); return true;
-    case WM_MBUTTONUP: ButtonUp(kMiddleButton, wParam, lParam); return true;
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (IsButtonDown(message)) {
+        ButtonDown(ButtonOfMessage(message), wParam, lParam);
+      } else {
+        ButtonUp(ButtonOfMessage(message), wParam, lParam);
+      }
+      return true;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window) leftPressed_ = nullptr;
       return false;

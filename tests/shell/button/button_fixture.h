@@ -11,13 +11,12 @@
 
 #include "shell/button/command.h"
 #include "support/captured_pixels.h"
-#include "toolkit/user_control/control_site.h"
+#include "toolkit/controls/control_site.h"
 
-using toolkit::user_control::FontDescription;
-using toolkit::user_control::PropertyBag;
+using toolkit::controls::PropertyBag;
 
 // "ＭＳ Ｐゴシック", 9.75 pt, character set 128: the settings dialog's font.
-FontDescription DialogFont();
+toolkit::Font DialogFont();
 // The skin image as the program's resources hold it.
 const CapturedPixels& SkinPixels(Skin skin);
 // HighLightSelect holds the same picture as HighLight.

@@ -1,6 +1,8 @@
-#include "persistent_image.h"
+#include "toolkit/controls/persistent_image.h"
 
-namespace toolkit::user_control {
+#include <utility>
+
+namespace toolkit::controls {
 
 namespace {
 
@@ -53,4 +55,4 @@ void PersistentImage::CopyTo(HDC target) const {
   BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }
 
-}  // namespace toolkit::user_control
+}  // namespace toolkit::controls

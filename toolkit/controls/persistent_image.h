@@ -3,9 +3,9 @@
 // copies it to the screen.
 #include <windows.h>
 
-#include "gdi_handles.h"
+#include "toolkit/gdi_object.h"
 
-namespace toolkit::user_control {
+namespace toolkit::controls {
 
 class PersistentImage {
  public:
@@ -31,4 +31,4 @@ class PersistentImage {
   SelectedObject selection_;
 };
 
-}  // namespace toolkit::user_control
+}  // namespace toolkit::controls

@@ -8,12 +8,12 @@
 #include <variant>
 #include <vector>
 
-#include "font_description.h"
+#include "toolkit/font.h"
 
-namespace toolkit::user_control {
+namespace toolkit::controls {
 
 using PropertyValue =
-    std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::string, FontDescription>;
+    std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::wstring, Font>;
 
 bool SamePropertyName(std::string_view a, std::string_view b);
 
@@ -56,4 +56,4 @@ class PropertyBag {
   std::vector<Entry> entries_;
 };
 
-}  // namespace toolkit::user_control
+}  // namespace toolkit::controls
