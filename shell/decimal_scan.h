@@ -22,31 +22,33 @@ enum class Exponent {
 // can never be part of a number.
 template <typename Next>
 DecimalScan ScanDecimal(Next next, Exponent exponent) {
-  auto isDigit = [](int c) { return c >= '0' && c <= '9'; };
+  // Appends the digits from `c` on; true when there was one. `c` ends as the next character.
+  auto digits = [&next](int& c, std::string& into) {
+    bool any = false;
+    for (; c >= '0' && c <= '9'; c = next(), any = true) into.push_back(static_cast<char>(c));
+    return any;
+  };
+  auto sign = [&next](int& c, std::string& into) {
+    if (c != '+' && c != '-') return;
+    into.push_back(static_cast<char>(c));
+    c = next();
+  };
   DecimalScan scan;
   std::string& number = scan.ascii;
   int c = next();
-  if (c == '+' || c == '-') {
-    number.push_back(static_cast<char>(c));
-    c = next();
-  }
-  bool digits = false;
-  for (; isDigit(c); c = next(), digits = true) number.push_back(static_cast<char>(c));
+  sign(c, number);
+  bool any = digits(c, number);
   if (c == '.') {
     number.push_back('.');
-    for (c = next(); isDigit(c); c = next(), digits = true) number.push_back(static_cast<char>(c));
+    c = next();
+    any = digits(c, number) || any;
   }
-  if (!digits) return DecimalScan{};
+  if (!any) return DecimalScan{};
   if ((c == 'E' || c == 'e') && exponent != Exponent::kNone) {
     std::string part = "e";
     int e = next();
-    if (e == '+' || e == '-') {
-      part.push_back(static_cast<char>(e));
-      e = next();
-    }
-    bool partDigits = false;
-    for (; isDigit(e); e = next(), partDigits = true) part.push_back(static_cast<char>(e));
-    if (partDigits) {
+    sign(e, part);
+    if (digits(e, part)) {
       number += part;
       c = e;
     } else if (exponent == Exponent::kStrict) {

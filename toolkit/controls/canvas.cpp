@@ -3,12 +3,26 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/controls/screen_pointer.h"
 #include "toolkit/gdi_object.h"
 
 namespace toolkit::controls {
 namespace {
+
+// 32 bits per pixel, top-down: true colour whatever the screen's depth.
+GdiObject<HBITMAP> CreateImageBitmap(HDC dc, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return GdiObject<HBITMAP>(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
   if (area.right <= area.left || area.bottom <= area.top) return;
@@ -47,7 +61,7 @@ void Canvas::Invalidate(const RECT& area) {
   if (window_) InvalidateRect(window_, &area, FALSE);
 }
 
-void Canvas::Clear() { image_.Clear(background_); }
+void Canvas::Clear() { Fill(dc_.get(), RECT{0, 0, width_, height_}, background_); }
 
 void Canvas::SetImageShown(bool shown) {
   imageShown_ = shown;
@@ -69,8 +83,8 @@ void Canvas::PaintParentBackground(HDC dc) const {
 void Canvas::PaintContent(HDC dc) const {
   if (!imageShown_) {
     PaintParentBackground(dc);
-  } else if (image_.dc()) {
-    image_.CopyTo(dc);
+  } else if (dc_) {
+    BitBlt(dc, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
   } else if (window_) {
     RECT client{};
     GetClientRect(window_, &client);
@@ -92,14 +106,23 @@ WindowlessControl* Canvas::ControlAt(POINT point) const {
 }
 
 void Canvas::Resize(int width, int height) {
-  const int oldWidth = image_.width();
-  const int oldHeight = image_.height();
+  const int oldWidth = width_;
+  const int oldHeight = height_;
   // A minimised window keeps the image it will show again.
   if (width <= 0 || height <= 0 || (width == oldWidth && height == oldHeight)) return;
-  image_.Resize(width, height);
-  if (image_.width() != width || image_.height() != height) return;
-  Fill(image_.dc(), RECT{oldWidth, 0, width, height}, background_);
-  Fill(image_.dc(), RECT{0, oldHeight, std::min(oldWidth, width), height}, background_);
+  MemoryDc resized(nullptr);
+  GdiObject<HBITMAP> bitmap = CreateImageBitmap(resized.get(), width, height);
+  if (!resized || !bitmap) return;  // the old image stays as it was
+  SelectedObject selection(resized.get(), bitmap.get());
+  if (dc_) BitBlt(resized.get(), 0, 0, oldWidth, oldHeight, dc_.get(), 0, 0, SRCCOPY);
+  selection_ = SelectedObject();
+  bitmap_ = std::move(bitmap);
+  dc_ = std::move(resized);
+  selection_ = std::move(selection);
+  width_ = width;
+  height_ = height;
+  Fill(dc_.get(), RECT{oldWidth, 0, width, height}, background_);
+  Fill(dc_.get(), RECT{0, oldHeight, std::min(oldWidth, width), height}, background_);
   if (Resized) Resized(width, height);
   Refresh();
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "toolkit/controls/windowless_control.h"
-#include "toolkit/controls/persistent_image.h"
+#include "toolkit/gdi_object.h"
 
 namespace toolkit::controls {
 
@@ -21,9 +21,9 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   // The image, in pixels of the window's client area; null until the window has a size.
-  HDC dc() const { return image_.dc(); }
-  int width() const { return image_.width(); }
-  int height() const { return image_.height(); }
+  HDC dc() const { return dc_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
 
   // Drawn above, and hit before, the controls added earlier.
   void Add(WindowlessControl& control);
@@ -60,7 +60,12 @@ class Canvas {
 
   HWND window_ = nullptr;
   COLORREF background_;
-  PersistentImage image_;
+  int width_ = 0;
+  int height_ = 0;
+  // The order is important: the bitmap is put back out of the DC before either is deleted.
+  MemoryDc dc_;
+  GdiObject<HBITMAP> bitmap_;
+  SelectedObject selection_;
   bool imageShown_ = true;
   std::vector<WindowlessControl*> controls_;
   WindowlessControl* leftPressed_ = nullptr;  // the control a left press began on

@@ -50,7 +50,6 @@ class PropertyBag {
   const PropertyValue* Find(std::string_view name) const;
   bool Remove(std::string_view name);
   const std::vector<Entry>& Entries() const { return entries_; }
-  bool Empty() const { return entries_.empty(); }
 
  private:
   std::vector<Entry> entries_;

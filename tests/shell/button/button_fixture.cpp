@@ -65,23 +65,13 @@ void ButtonTest::TearDown() {
   PumpFor(5);
 }
 
-Command& ButtonTest::Load(const PropertyBag& stored, double width, double height) {
+Command& ButtonTest::Site(const PropertyBag* stored, double width, double height) {
   button_ = std::make_unique<Command>();
   button_->SetAmbientFont(DialogFont());
   button_->Click = [this] { ++clicks_; };
   button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
   EXPECT_TRUE(toolkit::controls::SiteControl(
-      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, &stored));
-  return *button_;
-}
-
-Command& ButtonTest::New(double width, double height) {
-  button_ = std::make_unique<Command>();
-  button_->SetAmbientFont(DialogFont());
-  button_->Click = [this] { ++clicks_; };
-  button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
-  EXPECT_TRUE(toolkit::controls::SiteControl(
-      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, nullptr));
+      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, stored));
   return *button_;
 }
 

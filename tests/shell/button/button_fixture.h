@@ -29,9 +29,12 @@ class ButtonTest : public ::testing::Test {
   void TearDown() override;
 
   // A button read from stored form data (an empty bag gives every read default).
-  Command& Load(const PropertyBag& stored, double width = 1155, double height = 375);
+  Command& Load(const PropertyBag& stored, double width = 1155, double height = 375) {
+    return Site(&stored, width, height);
+  }
   // A new button, not loaded from stored data.
-  Command& New(double width = 1155, double height = 375);
+  Command& New(double width = 1155, double height = 375) { return Site(nullptr, width, height); }
+  Command& Site(const PropertyBag* stored, double width, double height);
 
   void Move(WPARAM keys = 0);
   void Send(UINT message, WPARAM keys);

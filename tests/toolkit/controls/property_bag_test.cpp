@@ -23,7 +23,7 @@ TEST(PropertyBagTest, WritingAValueEqualToItsDefaultStoresNothing) {
   bag.WriteProperty<toolkit::Font>("Font", Gothic975(), Gothic975());
   bag.WriteProperty<std::int32_t>("FontColour", 0, 0);
   bag.WriteProperty<std::int16_t>("Visible", 1, 1);
-  EXPECT_TRUE(bag.Empty());
+  EXPECT_TRUE(bag.Entries().empty());
 
   toolkit::Font bold = Gothic975();
   bold.weight = 700;

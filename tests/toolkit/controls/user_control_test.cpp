@@ -111,7 +111,7 @@ TEST_F(UserControlTest, SavingStoresTheExtentInHimetricFirstThenTheControlsValue
   EXPECT_EQ(again.log, (std::vector<std::string>{"read kept", "resize 77x25"}));
 }
 
-TEST_F(UserControlTest, ThePaintHandlerShowsThePersistentImage) {
+TEST_F(UserControlTest, ThePaintHandlerShowsTheKeptImage) {
   ProbeControl& control = Site(nullptr);
   HDC image = control.hDC();
   ASSERT_NE(image, nullptr);
