@@ -1,5 +1,7 @@
 #include "shell/preview_image.h"
 
+#include "toolkit/gdi_object.h"
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"KorvanePreviewImage";
@@ -15,21 +17,19 @@ SIZE PictureSize(HBITMAP picture) {
 void DrawPicture(HDC dc, HBITMAP picture, int left, int top, int width, int height) {
   if (!picture || width <= 0 || height <= 0) return;
   const SIZE size = PictureSize(picture);
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, picture);
+  toolkit::MemoryDc source(dc);
+  toolkit::SelectedObject selected(source.get(), picture);
   if (size.cx == width && size.cy == height) {
-    BitBlt(dc, left, top, width, height, source, 0, 0, SRCCOPY);
+    BitBlt(dc, left, top, width, height, source.get(), 0, 0, SRCCOPY);
   } else {
     // Halftone averages the source pixels each target pixel covers: no dropped lines.
     const int oldMode = SetStretchBltMode(dc, HALFTONE);
     POINT origin;
     SetBrushOrgEx(dc, 0, 0, &origin);
-    StretchBlt(dc, left, top, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
+    StretchBlt(dc, left, top, width, height, source.get(), 0, 0, size.cx, size.cy, SRCCOPY);
     SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
     SetStretchBltMode(dc, oldMode);
   }
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 bool PreviewImage::Create(HWND parent, HBITMAP picture) {
