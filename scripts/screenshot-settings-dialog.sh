@@ -2,6 +2,8 @@
 # Takes the picture of the settings dialog shown in the README: runs `Korvane.scr /c` on the
 # bench's Xvfb display with a music file chosen, and saves the dialog's window.
 #   scripts/screenshot-settings-dialog.sh [output.png]   (default: docs/settings-dialog.png)
+#   DPI=144 scripts/screenshot-settings-dialog.sh docs/settings-dialog-144dpi.png
+# With DPI set, the dialog runs in a throwaway copy of the bench's prefix at that resolution.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/settings-dialog.png}
@@ -11,12 +13,25 @@ build=${BUILD_DIR:-$root/build}
 source "$root/scripts/bench.sh"
 unset BENCH_USE_DISPLAY
 bench_up "$build" >/dev/null 2>&1
+if [ -n "${DPI:-}" ]; then
+  bench_prefix_dir=$WINEPREFIX
+  copy=$BENCH_DIR/wineprefix-dpi
+  cp -a "$WINEPREFIX" "$copy"
+  export WINEPREFIX=$copy
+  value=$(printf '%d' "$DPI")
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$value" /f >/dev/null 2>&1
+  wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$value" /f >/dev/null 2>&1
+  wineserver -w
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+fi
 
 folder=$BENCH_DIR/program
 music=$WINEPREFIX/drive_c/Music
 cleanup() {
   rm -rf "$music"
   wine reg delete 'HKCU\Software\Wine\AppDefaults\Korvane.scr' /f >/dev/null 2>&1 || true
+  if [ -n "${bench_prefix_dir:-}" ]; then WINEPREFIX=$bench_prefix_dir wineserver -k >/dev/null 2>&1 || true; fi
   bench_down
 }
 trap cleanup EXIT

@@ -27,11 +27,6 @@ PreviewForm::PreviewForm()
       background_(LoadPicture(IDB_PREVIEW_BACKGROUND)),
       lattice_(LoadPicture(IDB_PREVIEW_LATTICE)) {}
 
-PreviewForm::~PreviewForm() {
-  if (background_) DeleteObject(background_);
-  if (lattice_) DeleteObject(lattice_);
-}
-
 bool PreviewForm::PlaceInto(HWND parent) {
   RECT area{};
   int width = 0, height = 0;
@@ -48,13 +43,13 @@ bool PreviewForm::PlaceInto(HWND parent) {
   return true;
 }
 
-void PreviewForm::OnLoad() { Img_Prev.Create(hwnd(), lattice_); }
+void PreviewForm::OnLoad() { Img_Prev.Create(hwnd(), lattice_.get()); }
 
 // The form's own picture, at natural size; Img_Prev lies over it.
 void PreviewForm::OnPaint(HDC dc, const RECT&) {
   BITMAP size{};
-  GetObjectW(background_, sizeof size, &size);
-  DrawPicture(dc, background_, 0, 0, size.bmWidth, size.bmHeight);
+  GetObjectW(background_.get(), sizeof size, &size);
+  DrawPicture(dc, background_.get(), 0, 0, size.bmWidth, size.bmHeight);
 }
 
 bool PreviewForm::OnUnload(toolkit::UnloadReason) {

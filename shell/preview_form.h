@@ -5,11 +5,11 @@
 
 #include "shell/preview_image.h"
 #include "toolkit/form.h"
+#include "toolkit/gdi_object.h"
 
 class PreviewForm final : public toolkit::Form {
  public:
   PreviewForm();
-  ~PreviewForm() override;
 
   // Loads the form into `parent` over its whole area and shows it. False, with nothing
   // shown, when the form could not be loaded or made the parent's child.
@@ -22,6 +22,6 @@ class PreviewForm final : public toolkit::Form {
   void OnPaint(HDC dc, const RECT& dirty) override;
   bool OnUnload(toolkit::UnloadReason reason) override;
 
-  HBITMAP background_ = nullptr;
-  HBITMAP lattice_ = nullptr;
+  toolkit::GdiObject<HBITMAP> background_;
+  toolkit::GdiObject<HBITMAP> lattice_;
 };

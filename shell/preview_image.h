@@ -3,24 +3,22 @@
 // halftoning when its size is not the picture's own.
 #include <windows.h>
 
-class PreviewImage {
+#include "toolkit/window.h"
+
+class PreviewImage : public toolkit::Window {
  public:
-  PreviewImage() = default;
-  ~PreviewImage();
-  PreviewImage(const PreviewImage&) = delete;
-  PreviewImage& operator=(const PreviewImage&) = delete;
 
   // Makes the (visible) child window at the picture's own size at 0, 0 of `parent`.
   // The bitmap stays the caller's.
   bool Create(HWND parent, HBITMAP picture);
   void Place(int left, int top, int width, int height);
-  HWND hwnd() const { return window_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(HDC dc) const;
 
-  HWND window_ = nullptr;
   HBITMAP picture_ = nullptr;
 };
 

@@ -9,22 +9,6 @@ namespace {
 constexpr wchar_t kFormClass[] = L"ToolkitForm";
 int g_loadedForms = 0;
 
-HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
-
-bool RegisterFormClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = ThisModule();
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kFormClass;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  return registered;
-}
-
 // A blocked GetMessage must notice that the form it waits for has gone, even when the unload
 // ran inside it (a message sent from another thread or process).
 void WakeMessageLoop() { PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); }
@@ -49,26 +33,16 @@ Form::Form(FormDesign design) : design_(std::move(design)) {
   if (design_.background) background_.Reset(CreateSolidBrush(*design_.background));
 }
 
+// The window goes with the Window base, without raising any event.
 Form::~Form() {
-  if (window_) {
-    HWND window = window_;
-    Detach();
-    DestroyWindow(window);
-  }
   if (loaded_) {
     loaded_ = false;
     --g_loadedForms;
   }
 }
 
-void Form::Detach() {
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  window_ = nullptr;
-}
-
 bool Form::Load() {
   if (loaded_) return true;
-  if (!RegisterFormClass(&Form::WindowProc)) return false;
   const DWORD style = design_.style & ~WS_VISIBLE;
   int width = CW_USEDEFAULT;
   int height = CW_USEDEFAULT;
@@ -78,13 +52,13 @@ bool Form::Load() {
     width = rect.right - rect.left;
     height = rect.bottom - rect.top;
   }
-  HWND window = CreateWindowExW(design_.exStyle, kFormClass, design_.caption.c_str(), style,
-                                design_.left, design_.top, width, height, nullptr, nullptr,
-                                ThisModule(), this);
-  if (!window) return false;
+  if (!Create(kFormClass, CS_DBLCLKS, design_.exStyle, style, design_.caption.c_str(),
+              design_.left, design_.top, width, height, nullptr)) {
+    return false;
+  }
   if (design_.icon) {
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(design_.icon));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(design_.icon));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(design_.icon));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(design_.icon));
   }
   loaded_ = true;
   ++g_loadedForms;
@@ -94,17 +68,13 @@ bool Form::Load() {
 
 void Form::Show() {
   if (!Load()) return;
-  ShowWindow(window_, SW_SHOWNORMAL);
-  UpdateWindow(window_);
-}
-
-void Form::Hide() {
-  if (window_) ShowWindow(window_, SW_HIDE);
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  UpdateWindow(hwnd());
 }
 
 void Form::ShowModal() {
   if (modal_ || !Load()) return;
-  DisabledWindows disabled{window_, &disabledByModal_};
+  DisabledWindows disabled{hwnd(), &disabledByModal_};
   EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
   Show();
@@ -134,11 +104,6 @@ void Form::EnableOtherWindows() {
   disabledByModal_.clear();
 }
 
-void Form::SetCaption(std::wstring caption) {
-  design_.caption = std::move(caption);
-  if (window_) SetWindowTextW(window_, design_.caption.c_str());
-}
-
 bool Form::Unload(UnloadReason reason) {
   if (!loaded_) return true;
   if (unloading_) return false;
@@ -155,7 +120,7 @@ bool Form::Unload(UnloadReason reason) {
   // window's destruction does not raise the events a second time; and the windows a modal
   // form disabled come back first, so that activation returns to them and not elsewhere.
   EnableOtherWindows();
-  if (window_ && reason != UnloadReason::kWindowGone) DestroyWindow(window_);
+  if (hwnd() && reason != UnloadReason::kWindowGone) DestroyWindow(hwnd());
   WakeMessageLoop();
   return true;
 }
@@ -167,7 +132,7 @@ Form* Form::FromWindow(HWND window) {
     wchar_t className[32] = {};
     GetClassNameW(w, className, 32);
     if (lstrcmpW(className, kFormClass) == 0) {
-      return reinterpret_cast<Form*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+      return static_cast<Form*>(Window::FromHandle(w));
     }
     if (!(GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) break;
   }
@@ -182,7 +147,7 @@ bool PreTranslateForForm(MSG& message) {
 
 void Form::PaintBackground(HDC dc) {
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(hwnd(), &client);
   FillRect(dc, &client, background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -199,39 +164,25 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
+      HDC dc = BeginPaint(hwnd(), &paint);
       OnPaint(dc, paint.rcPaint);
-      EndPaint(window_, &paint);
+      EndPaint(hwnd(), &paint);
       return 0;
     }
     case WM_PRINTCLIENT: {
       RECT client;
-      GetClientRect(window_, &client);
+      GetClientRect(hwnd(), &client);
       if (lParam & PRF_ERASEBKGND) PaintBackground(reinterpret_cast<HDC>(wParam));
       OnPaint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return Window::HandleMessage(message, wParam, lParam);
   }
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* form = static_cast<Form*>(create->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    // Destroyed from outside while loaded: the form unloads with it, without a say.
-    if (form->loaded_) form->Unload(UnloadReason::kWindowGone);
-    form->Detach();
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return form->HandleMessage(message, wParam, lParam);
+void Form::OnWindowGone() {
+  if (loaded_) Unload(UnloadReason::kWindowGone);
 }
 
 }  // namespace toolkit

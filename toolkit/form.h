@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/gdi_object.h"
+#include "toolkit/window.h"
 
 namespace toolkit {
 
@@ -35,13 +36,11 @@ struct FormDesign {
   HICON icon = nullptr;                // not owned; the caller keeps it alive
 };
 
-class Form {
+class Form : public Window {
  public:
   explicit Form(FormDesign design);
   // Destroys a window that is still there without raising any event.
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
+  ~Form() override;
 
   // Makes the hidden window and raises OnLoad. True when the form is loaded afterwards
   // (false if the window could not be made or OnLoad unloaded it again).
@@ -52,16 +51,11 @@ class Form {
   // until the form unloads; runs messages meanwhile. Returns when the form is unloaded (or
   // at once when it could not be loaded). A WM_QUIT ends the wait and is posted again.
   void ShowModal();
-  void Hide();
   // Raises OnQueryUnload, then OnUnload; either may refuse, except for kWindowGone.
   // True when the form is not loaded afterwards.
   bool Unload() { return Unload(UnloadReason::kCode); }
 
   bool loaded() const { return loaded_; }
-  bool modal() const { return modal_; }
-  HWND hwnd() const { return window_; }
-  const std::wstring& caption() const { return design_.caption; }
-  void SetCaption(std::wstring caption);
 
   // Forms loaded in this process; the program's message loop runs while it is above zero.
   static int LoadedCount();
@@ -80,19 +74,18 @@ class Form {
   // A message of the form's loop before dispatch; return true when it was handled.
   virtual bool PreTranslateMessage(MSG& /*message*/) { return false; }
   // Every message; call the base for the events above and the default handling.
-  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Destroyed from outside while loaded: the form unloads with it, without a say.
+  void OnWindowGone() override;
 
   bool Unload(UnloadReason reason);
 
  private:
   friend bool PreTranslateForForm(MSG& message);
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void PaintBackground(HDC dc);
-  void Detach();
   void EnableOtherWindows();
 
   FormDesign design_;
-  HWND window_ = nullptr;
   Brush background_;
   bool loaded_ = false;
   bool unloading_ = false;

@@ -1,35 +1,35 @@
 #include "shell/button/button_state_machine.h"
 
-#include "toolkit/user_control/mouse_event.h"
+#include "toolkit/mouse_event.h"
+
+namespace {
+
+// One row of the table: in state `from`, go to `to` and paint `skin`.
+void Transition(CommandFields& fields, std::uint8_t from, std::uint8_t to, Skin skin,
+                Reaction& reaction) {
+  if (fields.ButtonState != from) return;
+  fields.ButtonState = to;
+  reaction.paint = skin;
+}
+
+}  // namespace
 
 void InitializeState(CommandFields& fields) { fields.ButtonState = 1; }
 
 Reaction MouseMoved(CommandFields& fields) {
   Reaction reaction;
   if (!fields.EnabledValue) return reaction;
-  if (fields.ButtonState == 1) {
-    fields.ButtonState = 2;
-    reaction.paint = Skin::HighLight;
-  }
+  Transition(fields, 1, 2, Skin::HighLight, reaction);
   // A button pressed here and dragged out does not light up again until released.
-  if (fields.ButtonState == 3 && !fields.MouseIsDown) {
-    fields.ButtonState = 4;
-    reaction.paint = Skin::HighLightSelect;
-  }
+  if (!fields.MouseIsDown) Transition(fields, 3, 4, Skin::HighLightSelect, reaction);
   return reaction;
 }
 
 Reaction PointerLeft(CommandFields& fields) {
   Reaction reaction;
   if (!fields.EnabledValue) return reaction;
-  if (fields.ButtonState == 2) {
-    fields.ButtonState = 1;
-    reaction.paint = Skin::Normal;
-  }
-  if (fields.ButtonState == 4) {
-    fields.ButtonState = 3;
-    reaction.paint = Skin::Selected;
-  }
+  Transition(fields, 2, 1, Skin::Normal, reaction);
+  Transition(fields, 4, 3, Skin::Selected, reaction);
   return reaction;
 }
 
@@ -58,7 +58,7 @@ Reaction FocusLost(CommandFields& fields) {
 
 Reaction ButtonPressed(CommandFields& fields, int button) {
   Reaction reaction;
-  if (!fields.EnabledValue || button != toolkit::user_control::kLeftButton) return reaction;
+  if (!fields.EnabledValue || button != toolkit::kLeftButton) return reaction;
   fields.MouseIsDown = true;
   reaction.paint = Skin::Pressed;
   return reaction;
@@ -67,7 +67,7 @@ Reaction ButtonPressed(CommandFields& fields, int button) {
 Reaction ButtonReleased(CommandFields& fields, int button) {
   Reaction reaction;
   if (!fields.EnabledValue) return reaction;
-  if (button == toolkit::user_control::kLeftButton) {
+  if (button == toolkit::kLeftButton) {
     fields.MouseIsDown = false;
     if (fields.ButtonState == 2) reaction.paint = Skin::Normal;
     if (fields.ButtonState == 4) reaction.paint = Skin::HighLightSelect;

@@ -1,35 +1,38 @@
 #include "shell/button/command.h"
 
 #include "shell/button/button_state_machine.h"
+#include "toolkit/dpi.h"
 
 namespace {
 
-constexpr char kButtonClass[] = "Korvane.Command";
+constexpr wchar_t kButtonClass[] = L"Korvane.Command";
 
-// "ＭＳ Ｐゴシック" in code page 932.
-constexpr char kDesignFontFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+// "ＭＳ Ｐゴシック"
+constexpr wchar_t kDesignFontFace[] = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
 
-toolkit::user_control::LabelDesign DesignOfLblMsg() {
-  toolkit::user_control::LabelDesign design;
+toolkit::controls::LabelDesign DesignOfLblMsg() {
+  toolkit::controls::LabelDesign design;
+  design.bounds =
+      toolkit::TwipsToPixelRect(0, 90, 1635, kLblMsgHeightTwips, toolkit::ScreenTwipsPerPixel());
   design.caption = kDefaultCaption;
   design.foreColour = 0;
   design.font.face = kDesignFontFace;
-  design.font.sizeTenThousandths = 97500;  // 9.75 pt
+  design.font.points = 9.75;
   design.font.weight = 400;
-  design.font.charset = 128;  // SHIFTJIS_CHARSET
-  design.left = 0;
-  design.top = 90;
-  design.width = 1635;
-  design.height = 195;
-  design.alignment = toolkit::user_control::TextAlignment::Centre;
+  design.font.charset = SHIFTJIS_CHARSET;
+  design.alignment = toolkit::controls::Alignment::Centre;
+  // No automatic sizing: wider text wraps, lines below the label's height are cut off.
+  design.wordWrap = true;
   return design;
 }
 
 }  // namespace
 
 Command::Command()
-    : UserControl(kButtonClass), LblMsg_(*this, DesignOfLblMsg()), TmrMouse_(kTmrMouseId) {
-  TmrMouse_.SetInterval(kTmrMouseInterval);
+    : UserControl(kButtonClass),
+      LblMsg_(DesignOfLblMsg()),
+      TmrMouse_(kTmrMouseInterval, false, [this] { TmrMouse_Timer(); }) {
+  canvas().Add(LblMsg_);
 }
 
 void Command::Initialize() {
@@ -38,28 +41,28 @@ void Command::Initialize() {
   TmrMouse_.SetEnabled(true);
 }
 
-std::string Command::Caption() const { return LblMsg_.Caption(); }
+std::wstring Command::Caption() const { return LblMsg_.Caption(); }
 
-void Command::Caption(const std::string& text) {
+void Command::Caption(const std::wstring& text) {
   LblMsg_.SetCaption(text);
   PropertyChanged("Caption");
 }
 
-toolkit::user_control::FontDescription Command::Font() const { return LblMsg_.Font(); }
+toolkit::Font Command::Font() const { return LblMsg_.GetFont(); }
 
-void Command::Font(const toolkit::user_control::FontDescription& font) {
+void Command::Font(const toolkit::Font& font) {
   LblMsg_.SetFont(font);
   PropertyChanged("Font");
 }
 
 std::int32_t Command::FontColour() {
-  std::int32_t colour = LblMsg_.ForeColour();
+  const auto colour = static_cast<std::int32_t>(LblMsg_.ForeColour());
   RefreshButton();
   return colour;
 }
 
 void Command::FontColour(std::int32_t colour) {
-  bool accepted = LblMsg_.SetForeColour(colour);
+  const bool accepted = LblMsg_.SetForeColour(static_cast<COLORREF>(colour));
   RefreshButton();
   if (accepted) PropertyChanged("FontColour");
 }
@@ -82,17 +85,17 @@ void Command::Enabled(bool value) {
 }
 
 bool Command::Visible() {
-  if (GetBackStyle() == toolkit::user_control::BackStyle::Transparent) return false;
+  if (GetBackStyle() == toolkit::controls::BackStyle::Transparent) return false;
   RefreshButton();
   return true;
 }
 
 void Command::Visible(bool value) {
   if (value) {
-    SetBackStyle(toolkit::user_control::BackStyle::Opaque);
+    SetBackStyle(toolkit::controls::BackStyle::Opaque);
     RefreshButton();
   } else {
-    SetBackStyle(toolkit::user_control::BackStyle::Transparent);
+    SetBackStyle(toolkit::controls::BackStyle::Transparent);
   }
   PropertyChanged("Visible");
 }

@@ -13,18 +13,19 @@
 #include "shell/button/command_fields.h"
 #include "shell/button/skin.h"
 #include "shell/button/skin_images.h"
-#include "toolkit/user_control/user_control.h"
-#include "toolkit/user_control/window_timer.h"
-#include "toolkit/user_control/windowless_label.h"
+#include "toolkit/controls/label.h"
+#include "toolkit/controls/user_control.h"
+#include "toolkit/timer.h"
 
 struct Reaction;
 
 // The stored caption is left out when it equals this, and reads as this when absent.
-inline constexpr char kDefaultCaption[] = "Command";
-inline constexpr UINT_PTR kTmrMouseId = 1;
+inline constexpr wchar_t kDefaultCaption[] = L"Command";
 inline constexpr UINT kTmrMouseInterval = 100;
+// The caption label's height; the button never changes it.
+inline constexpr double kLblMsgHeightTwips = 195;
 
-class Command : public toolkit::user_control::UserControl {
+class Command : public toolkit::controls::UserControl {
  public:
   Command();
 
@@ -35,11 +36,11 @@ class Command : public toolkit::user_control::UserControl {
   // held. The handler may close the form that hosts this button.
   std::function<void()> Click;
 
-  std::string Caption() const;
+  std::wstring Caption() const;
   // Neither repaints the face nor moves the caption.
-  void Caption(const std::string& text);
-  toolkit::user_control::FontDescription Font() const;
-  void Font(const toolkit::user_control::FontDescription& font);
+  void Caption(const std::wstring& text);
+  toolkit::Font Font() const;
+  void Font(const toolkit::Font& font);
   // Reading repaints Normal on an enabled button.
   std::int32_t FontColour();
   // A colour the platform refuses changes nothing and is not reported to the container.
@@ -53,21 +54,18 @@ class Command : public toolkit::user_control::UserControl {
   void Visible(bool value);
 
   const CommandFields& Fields() const { return fields_; }
-  const toolkit::user_control::WindowlessLabel& LblMsg() const { return LblMsg_; }
-  const toolkit::user_control::WindowTimer& TmrMouse() const { return TmrMouse_; }
+  const toolkit::controls::Label& LblMsg() const { return LblMsg_; }
+  const toolkit::Timer& TmrMouse() const { return TmrMouse_; }
 
  protected:
-  void OnMouseDown(int button, int shift, double x, double y) override;
-  void OnMouseMove(int buttons, int shift, double x, double y) override;
-  void OnMouseUp(int button, int shift, double x, double y) override;
+  void OnMouseDown(const toolkit::MouseEvent& event) override;
+  void OnMouseMove(const toolkit::MouseEvent& event) override;
+  void OnMouseUp(const toolkit::MouseEvent& event) override;
   void OnGotFocus() override;
   void OnLostFocus() override;
   void OnResize() override;
-  void OnTimer(UINT_PTR id) override;
-  void OnWindowCreated() override;
-  void OnWindowDestroyed() override;
-  void OnReadProperties(const toolkit::user_control::PropertyBag& bag) override;
-  void OnWriteProperties(toolkit::user_control::PropertyBag& bag) override;
+  void OnReadProperties(const toolkit::controls::PropertyBag& bag) override;
+  void OnWriteProperties(toolkit::controls::PropertyBag& bag) override;
 
  private:
   void TmrMouse_Timer();
@@ -79,8 +77,8 @@ class Command : public toolkit::user_control::UserControl {
   void DrawGradient();
 
   CommandFields fields_;
-  toolkit::user_control::WindowlessLabel LblMsg_;
-  toolkit::user_control::WindowTimer TmrMouse_;
+  toolkit::controls::Label LblMsg_;
+  toolkit::Timer TmrMouse_;
   SkinImages skins_;
   // Kept with the button between paints; only entries 0 and 1 are ever set.
   std::array<TRIVERTEX, 3> vertices_{};

@@ -2,6 +2,7 @@
 
 #include "shell/button/command.h"
 #include "shell/button/face_layout.h"
+#include "toolkit/dpi.h"
 
 namespace {
 
@@ -27,11 +28,12 @@ void Command::DrawButton(Skin skin) {
                  from.width, from.height);
   }
   Refresh();
-  LblMsg_.Move(0, CaptionTop(faceHeight, LblMsg_.Height()), faceWidth);
+  LblMsg_.Move(toolkit::TwipsToPixelRect(0, CaptionTop(faceHeight, kLblMsgHeightTwips), faceWidth,
+                                         kLblMsgHeightTwips, TwipsPerPixel()));
 }
 
 void Command::DrawGradient() {
-  SetScaleMode(toolkit::user_control::ScaleMode::Pixels);
+  SetScaleMode(toolkit::controls::ScaleMode::Pixels);
   vertices_[0].x = 0;
   vertices_[0].y = 0;
   vertices_[1].x = static_cast<LONG>(std::lround(ScaleWidth() - 1));
@@ -46,6 +48,6 @@ void Command::DrawGradient() {
     GradientFill(hDC(), vertices_.data(), static_cast<ULONG>(vertices_.size()), &gradientRect_, 1,
                  GRADIENT_FILL_RECT_V);
   }
-  SetScaleMode(toolkit::user_control::ScaleMode::Twips);
+  SetScaleMode(toolkit::controls::ScaleMode::Twips);
   Refresh();
 }

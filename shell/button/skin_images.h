@@ -6,7 +6,7 @@
 #include <array>
 
 #include "shell/button/skin.h"
-#include "toolkit/user_control/gdi_handles.h"
+#include "toolkit/gdi_object.h"
 
 class SkinImages {
  public:
@@ -14,5 +14,5 @@ class SkinImages {
   HBITMAP operator[](Skin skin) const { return images_[static_cast<int>(skin)].get(); }
 
  private:
-  std::array<toolkit::user_control::GdiObject<HBITMAP>, kSkinCount> images_;
+  std::array<toolkit::GdiObject<HBITMAP>, kSkinCount> images_;
 };

@@ -1,7 +1,10 @@
 #include "shell/music/mci_text.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
+
+#include "shell/decimal_scan.h"
 
 std::string TextUpToNul(const char* buffer, std::size_t capacity) {
   const void* nul = std::memchr(buffer, '\0', capacity);
@@ -22,35 +25,9 @@ bool ContainsErr(std::string_view text) {
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
-  auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  double value = 0;
-  double scale = 0;  // 0 before the decimal point, then the weight of the next digit
-  int digits = 0;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      if (scale == 0) {
-        value = value * 10 + (c - '0');
-      } else {
-        value += (c - '0') * scale;
-        scale /= 10;
-      }
-      ++digits;
-    } else if (c == '.' && scale == 0) {
-      scale = 0.1;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (digits == 0) return std::nullopt;
-  return negative ? -value : value;
+  const DecimalScan number = ScanTrimmed(text, Exponent::kNone);
+  if (number.ascii.empty() || !number.whole) return std::nullopt;
+  return std::strtod(number.ascii.c_str(), nullptr);
 }
 
 std::string PlayCommand(const std::string& device, const std::string& from, const std::string& to) {

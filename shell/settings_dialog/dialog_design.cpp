@@ -1,58 +1,41 @@
 #include "shell/settings_dialog/dialog_design.h"
 
-#include <cstdint>
 #include <string>
 
 namespace design {
 namespace {
 
-// Japanese character set (SHIFTJIS_CHARSET).
-constexpr BYTE kJapaneseCharset = 128;
-constexpr double kLabelPoints = 9.75;
-// "ＭＳ Ｐゴシック", in Unicode for the labels and in code page 932 for the buttons' store.
-constexpr wchar_t kLabelFace[] = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
-constexpr char kButtonFace[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
-
-toolkit::user_control::PropertyBag Stored(const char* caption) {
-  toolkit::user_control::PropertyBag bag;
-  bag.Set("caption", std::string(caption));
-  bag.Set("font", ButtonFont());
+toolkit::controls::PropertyBag Stored(const wchar_t* caption) {
+  toolkit::controls::PropertyBag bag;
+  bag.Set("caption", std::wstring(caption));
+  bag.Set("font", DialogFont());
   return bag;
 }
 
 }  // namespace
 
-toolkit::controls::FontSpec LabelFont() {
-  toolkit::controls::FontSpec font;
-  font.face = kLabelFace;
-  font.points = kLabelPoints;
+toolkit::Font DialogFont() {
+  toolkit::Font font;
+  font.face = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";  // ＭＳ Ｐゴシック
+  font.points = 9.75;
   font.weight = FW_NORMAL;
-  font.charset = kJapaneseCharset;
+  font.charset = SHIFTJIS_CHARSET;
   return font;
 }
 
-toolkit::controls::FontSpec PanelFont() {
-  toolkit::controls::FontSpec font;
+toolkit::Font PanelFont() {
+  toolkit::Font font;
   font.face = L"Tahoma";
   font.points = 8.25;
   return font;
 }
 
-toolkit::user_control::FontDescription ButtonFont() {
-  toolkit::user_control::FontDescription font;
-  font.face = kButtonFace;
-  font.sizeTenThousandths = toolkit::user_control::PointsToTenThousandths(kLabelPoints);
-  font.weight = FW_NORMAL;
-  font.charset = kJapaneseCharset;
-  return font;
+toolkit::controls::PropertyBag Cmd_SetStored() { return Stored(L"\u8A2D\u5B9A"); }  // 設定
+
+toolkit::controls::PropertyBag Cmd_CanStored() {
+  return Stored(L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");  // ｷｬﾝｾﾙ
 }
 
-toolkit::user_control::PropertyBag Cmd_SetStored() { return Stored("\x90\xDD\x92\xE8"); }  // 設定
-
-toolkit::user_control::PropertyBag Cmd_CanStored() {
-  return Stored("\xB7\xAC\xDD\xBE\xD9");  // ｷｬﾝｾﾙ
-}
-
-toolkit::user_control::PropertyBag Cmd_FileStored() { return Stored("..."); }
+toolkit::controls::PropertyBag Cmd_FileStored() { return Stored(L"..."); }
 
 }  // namespace design

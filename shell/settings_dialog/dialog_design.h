@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "toolkit/controls/font_spec.h"
-#include "toolkit/user_control/property_bag.h"
+#include "toolkit/controls/property_bag.h"
+#include "toolkit/font.h"
 
 // Left, top, width, height.
 struct TwipsBox {
@@ -55,15 +55,14 @@ inline constexpr wchar_t kLbl14Caption[] = L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9
 // The highest entry of the track box's list, after the empty one for the whole disc.
 inline constexpr int kLastListedTrack = 30;
 
-// "ＭＳ Ｐゴシック" 9.75 pt, Japanese character set: the labels' font.
-toolkit::controls::FontSpec LabelFont();
+// "ＭＳ Ｐゴシック" 9.75 pt, Japanese character set: the font of the labels and the buttons.
+toolkit::Font DialogFont();
 // Tahoma 8.25 pt: the panel's font, which the track box takes.
-toolkit::controls::FontSpec PanelFont();
+toolkit::Font PanelFont();
 
-// The font and stored values of the buttons; captions are code page 932 bytes, as stored.
-toolkit::user_control::FontDescription ButtonFont();
-toolkit::user_control::PropertyBag Cmd_SetStored();
-toolkit::user_control::PropertyBag Cmd_CanStored();
-toolkit::user_control::PropertyBag Cmd_FileStored();
+// The values stored with the dialog for its buttons.
+toolkit::controls::PropertyBag Cmd_SetStored();
+toolkit::controls::PropertyBag Cmd_CanStored();
+toolkit::controls::PropertyBag Cmd_FileStored();
 
 }  // namespace design

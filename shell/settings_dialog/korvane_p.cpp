@@ -20,8 +20,8 @@
 #include "shell/settings_file.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/controls/screen_pointer.h"
-#include "toolkit/user_control/control_site.h"
-#include "toolkit/user_control/twips.h"
+#include "toolkit/dpi.h"
+#include "toolkit/controls/control_site.h"
 
 namespace {
 
@@ -31,22 +31,16 @@ using toolkit::controls::LabelDesign;
 constexpr int kNoMusic = 0;
 constexpr int kMusicCd = 1;
 constexpr int kMusicFile = 2;
+constexpr int kIconPixels = 32;     // the window icon's and the hand pointer's own size
 
-double TwipsPerPixel() {
-  static const double perPixel =
-      toolkit::user_control::TwipsPerPixel(toolkit::controls::ScreenDotsPerInchY());
-  return perPixel;
-}
-
-int Px(long twips) { return toolkit::user_control::TwipsToPixels(twips, TwipsPerPixel()); }
+int Px(long twips) { return toolkit::TwipsToPixels(twips, toolkit::ScreenTwipsPerPixel()); }
 
 RECT PixelBox(const TwipsBox& box) {
-  const int left = Px(box.left);
-  const int top = Px(box.top);
-  return RECT{left, top, left + Px(box.width), top + Px(box.height)};
+  return toolkit::TwipsToPixelRect(box.left, box.top, box.width, box.height,
+                                   toolkit::ScreenTwipsPerPixel());
 }
 
-toolkit::user_control::SitePlacement Placement(const TwipsBox& box) {
+toolkit::controls::SitePlacement Placement(const TwipsBox& box) {
   return {static_cast<double>(box.left), static_cast<double>(box.top),
           static_cast<double>(box.width), static_cast<double>(box.height)};
 }
@@ -56,7 +50,7 @@ LabelDesign Design(const TwipsBox& box, const wchar_t* caption, COLORREF colour,
   LabelDesign label;
   label.bounds = PixelBox(box);
   label.caption = caption;
-  label.font = design::LabelFont();
+  label.font = design::DialogFont();
   label.foreColour = colour;
   label.alignment = alignment;
   // Sized for the design's font: a wider stand-in font must not hide the caption's end.
@@ -101,7 +95,9 @@ toolkit::FormDesign FormDesignOfDialog() {
   form.background = design::kFormBackground;
   // Shared: the system keeps it for the whole run.
   form.icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                            MAKEINTRESOURCEW(IDI_KORVANE), IMAGE_ICON, 32, 32,
+                                            MAKEINTRESOURCEW(IDI_KORVANE), IMAGE_ICON,
+                                            toolkit::ScaledPixels(kIconPixels),
+                                            toolkit::ScaledPixels(kIconPixels),
                                             LR_SHARED));
   return form;
 }
@@ -124,9 +120,9 @@ void PaintGradient(HDC dc, int width, int height, RowColour (*colourOf)(int leve
 
 // A button of the dialog's design, read from the values stored for it.
 void SiteButton(Command& button, HWND parent, const TwipsBox& box,
-                const toolkit::user_control::PropertyBag& stored) {
-  button.SetAmbientFont(design::ButtonFont());
-  toolkit::user_control::SiteControl(button, parent, Placement(box), &stored);
+                const toolkit::controls::PropertyBag& stored) {
+  button.SetAmbientFont(design::DialogFont());
+  toolkit::controls::SiteControl(button, parent, Placement(box), &stored);
 }
 
 std::int16_t ToInt16(long value) {
@@ -167,7 +163,8 @@ void Korvane_P::CreateControls() {
   canvas_.Add(lbl7);
   canvas_.Add(lbl_URL);
   lbl_URL.SetPointer(static_cast<HCURSOR>(LoadImageW(
-      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED)));
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR,
+      toolkit::ScaledPixels(kIconPixels), toolkit::ScaledPixels(kIconPixels), LR_SHARED)));
   lbl_URL.Click = [this] { lbl_URL_Click(); };
 
   // The panel paints itself whenever it gets a size, the first one included.
@@ -179,8 +176,8 @@ void Korvane_P::CreateControls() {
   for (int i = 0; i < 3; ++i) {
     panel.Add(Img_BGM[i]);
     panel.Add(lbl_BGM[i]);
-    Img_BGM[i].MouseDown = [this, i](int, int, int, int) { Img_BGM_MouseDown(i); };
-    lbl_BGM[i].MouseDown = [this, i](int, int, int, int) { lbl_BGM_MouseDown(i); };
+    Img_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { Img_BGM_MouseDown(i); };
+    lbl_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { lbl_BGM_MouseDown(i); };
   }
   panel.Add(lbl14);
   panel.Add(lbl_Fname);
@@ -225,7 +222,7 @@ void Korvane_P::Form_Load() {
 void Korvane_P::PlaceOnScreen() {
   RECT window{};
   if (!GetWindowRect(hwnd(), &window)) return;
-  const double perPixel = TwipsPerPixel();
+  const double perPixel = toolkit::ScreenTwipsPerPixel();
   const auto twips = [perPixel](long pixels) { return static_cast<long>(pixels * perPixel); };
   const TwipsPoint place = DialogPosition(twips(GetSystemMetrics(SM_CXSCREEN)),
                                           twips(GetSystemMetrics(SM_CYSCREEN)),

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "shell/decimal_scan.h"
+
 namespace {
 
 // Full-width forms of the characters a number is written with, as a Japanese keyboard types
@@ -21,46 +23,13 @@ wchar_t Narrow(wchar_t c) {
   }
 }
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-// [sign] digits [. digits] [e [sign] digits], with at least one digit before the exponent,
-// and nothing else but blanks around it. The ASCII text for strtod, or empty.
+// One decimal number with blanks around it, exponent digits required: its ASCII text for
+// strtod, or empty.
 std::string DecimalText(std::wstring_view text) {
-  std::wstring s;
-  for (wchar_t c : text) s.push_back(Narrow(c));
-  std::size_t i = 0;
-  std::size_t end = s.size();
-  while (i < end && IsBlank(s[i])) ++i;
-  while (end > i && IsBlank(s[end - 1])) --end;
-  std::string number;
-  if (i < end && (s[i] == L'+' || s[i] == L'-')) number.push_back(static_cast<char>(s[i++]));
-  bool digits = false;
-  while (i < end && IsDigit(s[i])) {
-    number.push_back(static_cast<char>(s[i++]));
-    digits = true;
-  }
-  if (i < end && s[i] == L'.') {
-    number.push_back('.');
-    ++i;
-    while (i < end && IsDigit(s[i])) {
-      number.push_back(static_cast<char>(s[i++]));
-      digits = true;
-    }
-  }
-  if (!digits) return {};
-  if (i < end && (s[i] == L'e' || s[i] == L'E')) {
-    number.push_back('e');
-    ++i;
-    if (i < end && (s[i] == L'+' || s[i] == L'-')) number.push_back(static_cast<char>(s[i++]));
-    bool exponentDigits = false;
-    while (i < end && IsDigit(s[i])) {
-      number.push_back(static_cast<char>(s[i++]));
-      exponentDigits = true;
-    }
-    if (!exponentDigits) return {};
-  }
-  return i == end ? number : std::string();
+  std::wstring narrow;
+  for (wchar_t c : text) narrow.push_back(Narrow(c));
+  const DecimalScan number = ScanTrimmed(std::wstring_view(narrow), Exponent::kStrict);
+  return number.whole ? number.ascii : std::string();
 }
 
 }  // namespace

@@ -35,12 +35,34 @@ std::vector<COLORREF> Capture(int width, int height, Draw draw) {
 
 }  // namespace
 
-CapturedPixels CapturedPixels::FromDc(HDC source, int width, int height) {
+CapturedPixels CapturedPixels::FromDrawing(int width, int height,
+                                           const std::function<void(HDC)>& draw) {
   CapturedPixels captured;
-  captured.pixels_ = Capture(
-      width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
+  captured.pixels_ = Capture(width, height, draw);
   captured.width_ = captured.pixels_.empty() ? 0 : width;
   captured.height_ = captured.pixels_.empty() ? 0 : height;
+  return captured;
+}
+
+CapturedPixels CapturedPixels::FromDc(HDC source, int width, int height) {
+  return FromDrawing(width, height,
+                     [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
+}
+
+CapturedPixels CapturedPixels::FromResource(LPCSTR name, int width, int height) {
+  HBITMAP bitmap = static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  BITMAP info{};
+  GetObjectW(bitmap, sizeof info, &info);
+  HDC source = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(source, bitmap);
+  CapturedPixels captured = FromDrawing(width, height, [&](HDC dc) {
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  });
+  SelectObject(source, previous);
+  DeleteDC(source);
+  DeleteObject(bitmap);
   return captured;
 }
 

@@ -2,6 +2,7 @@
 // Pixels read back from a device context or a window into memory, to check them one by one.
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 class CapturedPixels {
@@ -12,6 +13,11 @@ class CapturedPixels {
   static CapturedPixels FromPrintClient(HWND window);
   // What the screen shows in `area` (screen coordinates), whichever process drew it.
   static CapturedPixels FromScreen(const RECT& area);
+  // What `draw` paints on a width × height memory DC (poisoned first).
+  static CapturedPixels FromDrawing(int width, int height, const std::function<void(HDC)>& draw);
+  // A bitmap resource of the running program, copied whole into width × height, scaled
+  // pixel by pixel when that is not its own size.
+  static CapturedPixels FromResource(LPCSTR name, int width, int height);
 
   int width() const { return width_; }
   int height() const { return height_; }

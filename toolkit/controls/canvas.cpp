@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/controls/screen_pointer.h"
 #include "toolkit/gdi_object.h"
@@ -10,12 +11,17 @@
 namespace toolkit::controls {
 namespace {
 
-int ShiftState(WPARAM keys) {
-  int shift = 0;
-  if (keys & MK_SHIFT) shift |= kShift;
-  if (keys & MK_CONTROL) shift |= kControl;
-  if (GetKeyState(VK_MENU) < 0) shift |= kAlt;
-  return shift;
+// 32 bits per pixel, top-down: true colour whatever the screen's depth.
+GdiObject<HBITMAP> CreateImageBitmap(HDC dc, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return GdiObject<HBITMAP>(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
@@ -55,23 +61,44 @@ void Canvas::Invalidate(const RECT& area) {
   if (window_) InvalidateRect(window_, &area, FALSE);
 }
 
+void Canvas::Clear() { Fill(dc_.get(), RECT{0, 0, width_, height_}, background_); }
+
+void Canvas::SetImageShown(bool shown) {
+  imageShown_ = shown;
+  Refresh();
+}
+
+void Canvas::PaintParentBackground(HDC dc) const {
+  HWND parent = window_ ? GetParent(window_) : nullptr;
+  if (!parent) return;
+  POINT origin{0, 0};
+  MapWindowPoints(window_, parent, &origin, 1);
+  POINT previous{};
+  OffsetWindowOrgEx(dc, origin.x, origin.y, &previous);
+  SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
 void Canvas::PaintContent(HDC dc) const {
-  if (image_.dc()) {
-    image_.CopyTo(dc);
+  if (!imageShown_) {
+    PaintParentBackground(dc);
+  } else if (dc_) {
+    BitBlt(dc, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
   } else if (window_) {
     RECT client{};
     GetClientRect(window_, &client);
     Fill(dc, client, background_);
   }
   for (const WindowlessControl* control : controls_) {
-    if (control->Visible()) control->Paint(dc);
+    control->Paint(dc);
   }
 }
 
 WindowlessControl* Canvas::ControlAt(POINT point) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     WindowlessControl* control = *it;
-    if (control->Visible() && control->Enabled() && PtInRect(&control->Bounds(), point)) {
+    if (control->Enabled() && PtInRect(&control->Bounds(), point)) {
       return control;
     }
   }
@@ -79,30 +106,40 @@ WindowlessControl* Canvas::ControlAt(POINT point) const {
 }
 
 void Canvas::Resize(int width, int height) {
-  const int oldWidth = image_.width();
-  const int oldHeight = image_.height();
+  const int oldWidth = width_;
+  const int oldHeight = height_;
   // A minimised window keeps the image it will show again.
   if (width <= 0 || height <= 0 || (width == oldWidth && height == oldHeight)) return;
-  image_.Resize(width, height);
-  if (image_.width() != width || image_.height() != height) return;
-  Fill(image_.dc(), RECT{oldWidth, 0, width, height}, background_);
-  Fill(image_.dc(), RECT{0, oldHeight, std::min(oldWidth, width), height}, background_);
+  MemoryDc resized(nullptr);
+  GdiObject<HBITMAP> bitmap = CreateImageBitmap(resized.get(), width, height);
+  if (!resized || !bitmap) return;  // the old image stays as it was
+  SelectedObject selection(resized.get(), bitmap.get());
+  if (dc_) BitBlt(resized.get(), 0, 0, oldWidth, oldHeight, dc_.get(), 0, 0, SRCCOPY);
+  selection_ = SelectedObject();
+  bitmap_ = std::move(bitmap);
+  dc_ = std::move(resized);
+  selection_ = std::move(selection);
+  width_ = width;
+  height_ = height;
+  Fill(dc_.get(), RECT{oldWidth, 0, width, height}, background_);
+  Fill(dc_.get(), RECT{0, oldHeight, std::min(oldWidth, width), height}, background_);
   if (Resized) Resized(width, height);
   Refresh();
 }
 
 void Canvas::ButtonDown(int button, WPARAM keys, LPARAM position) {
-  const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-  WindowlessControl* control = ControlAt(point);
+  MouseEvent event = MouseEventOf(button, keys, position);
+  WindowlessControl* control = ControlAt(POINT{event.x, event.y});
   if (button == kLeftButton) leftPressed_ = control;
   if (!control) return;
   // The release comes back here even when the pointer has left the window by then.
   SetCapture(window_);
   if (control->MouseDown) {
+    event.x -= control->Bounds().left;
+    event.y -= control->Bounds().top;
     // A copy: the handler may replace itself or remove the control.
     auto handler = control->MouseDown;
-    handler(button, ShiftState(keys), point.x - control->Bounds().left,
-            point.y - control->Bounds().top);
+    handler(event);
   }
 }
 
@@ -157,16 +194,21 @@ bool Canvas::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SIZE:
       Resize(LOWORD(lParam), HIWORD(lParam));
       return false;
-    // A quick second press is a press like the first.
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: ButtonDown(kLeftButton, wParam, lParam); return true;
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: ButtonDown(kRightButton, wParam, lParam); return true;
+    case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: ButtonDown(kMiddleButton, wParam, lParam); return true;
-    case WM_LBUTTONUP: ButtonUp(kLeftButton, wParam, lParam); return true;
-    case WM_RBUTTONUP: ButtonUp(kRightButton, wParam, lParam); return true;
-    case WM_MBUTTONUP: ButtonUp(kMiddleButton, wParam, lParam); return true;
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (IsButtonDown(message)) {
+        ButtonDown(ButtonOfMessage(message), wParam, lParam);
+      } else {
+        ButtonUp(ButtonOfMessage(message), wParam, lParam);
+      }
+      return true;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window) leftPressed_ = nullptr;
       return false;

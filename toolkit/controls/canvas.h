@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "toolkit/controls/windowless_control.h"
-#include "toolkit/user_control/persistent_image.h"
+#include "toolkit/gdi_object.h"
 
 namespace toolkit::controls {
 
@@ -21,11 +21,9 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   // The image, in pixels of the window's client area; null until the window has a size.
-  HDC dc() const { return image_.dc(); }
-  int width() const { return image_.width(); }
-  int height() const { return image_.height(); }
-  COLORREF background() const { return background_; }
-  HWND window() const { return window_; }
+  HDC dc() const { return dc_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
 
   // Drawn above, and hit before, the controls added earlier.
   void Add(WindowlessControl& control);
@@ -34,13 +32,20 @@ class Canvas {
   // Shows what was drawn on the image, at the window's next paint.
   void Refresh();
   void Invalidate(const RECT& area);
-  // The image, then the visible controls.
+  // Fills the whole image with the background colour.
+  void Clear();
+  // False: the image is not shown, and what the parent window shows under this one shows
+  // through instead (the controls are still drawn over it).
+  void SetImageShown(bool shown);
+  bool ImageShown() const { return imageShown_; }
+  // The image, then the controls.
   void PaintContent(HDC dc) const;
-  // The topmost visible, enabled control at a point of the client area; null if none.
+  // The topmost enabled control at a point of the client area; null if none.
   WindowlessControl* ControlAt(POINT point) const;
 
   // Handles a message of the window the canvas shows in; true when it did (result set).
-  // WM_SIZE resizes the image and raises Resized but is left for the window's own handling.
+  // WM_SIZE resizes the image and raises Resized but is left for the window's own handling;
+  // a window that takes its presses itself handles them before passing messages on.
   bool HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   // The image has a new size: what fits of the old one is kept, the rest is the background.
@@ -48,13 +53,20 @@ class Canvas {
 
  private:
   void Resize(int width, int height);
+  void PaintParentBackground(HDC dc) const;
   void ButtonDown(int button, WPARAM keys, LPARAM position);
   void ButtonUp(int button, WPARAM keys, LPARAM position);
   bool SetPointer(WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
   COLORREF background_;
-  toolkit::user_control::PersistentImage image_;
+  int width_ = 0;
+  int height_ = 0;
+  // The order is important: the bitmap is put back out of the DC before either is deleted.
+  MemoryDc dc_;
+  GdiObject<HBITMAP> bitmap_;
+  SelectedObject selection_;
+  bool imageShown_ = true;
   std::vector<WindowlessControl*> controls_;
   WindowlessControl* leftPressed_ = nullptr;  // the control a left press began on
 };

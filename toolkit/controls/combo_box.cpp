@@ -13,7 +13,7 @@ ComboBox::~ComboBox() {
 
 bool ComboBox::Create(HWND parent) {
   if (window_) return false;
-  font_ = CreateFontOf(design_.font, ScreenDotsPerInchY());
+  font_ = CreateFontOf(design_.font);
   const RECT& b = design_.bounds;
   window_ = CreateWindowExW(0, L"COMBOBOX", L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
@@ -47,21 +47,6 @@ void ComboBox::SetText(const std::wstring& text) {
 
 void ComboBox::AddItem(const std::wstring& item) {
   if (window_) SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-}
-
-int ComboBox::ItemCount() const {
-  if (!window_) return 0;
-  const LRESULT count = SendMessageW(window_, CB_GETCOUNT, 0, 0);
-  return count > 0 ? static_cast<int>(count) : 0;
-}
-
-std::wstring ComboBox::Item(int index) const {
-  if (!window_) return {};
-  const LRESULT length = SendMessageW(window_, CB_GETLBTEXTLEN, index, 0);
-  if (length == CB_ERR || length < 0) return {};
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(window_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
-  return std::wstring(buffer.data());
 }
 
 bool ComboBox::Enabled() const { return window_ && IsWindowEnabled(window_); }

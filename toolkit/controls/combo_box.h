@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "toolkit/controls/font_spec.h"
+#include "toolkit/font.h"
 #include "toolkit/gdi_object.h"
 
 namespace toolkit::controls {
@@ -15,7 +15,7 @@ struct ComboBoxDesign {
   // the platform makes it.
   RECT bounds{};
   int listRows = 8;  // list entries shown when it drops down
-  FontSpec font;
+  Font font;
 };
 
 class ComboBox {
@@ -32,8 +32,6 @@ class ComboBox {
   std::wstring Text() const;
   void SetText(const std::wstring& text);
   void AddItem(const std::wstring& item);
-  int ItemCount() const;
-  std::wstring Item(int index) const;
   bool Enabled() const;
   void SetEnabled(bool enabled);
 

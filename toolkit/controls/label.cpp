@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "toolkit/colour.h"
+
 namespace toolkit::controls {
 namespace {
 constexpr LONG kRunOn = 0x7FFF;  // pixels a one-line label may run on
@@ -14,15 +16,17 @@ void Label::SetCaption(std::wstring caption) {
   Changed();
 }
 
-void Label::SetFont(const FontSpec& font) {
+void Label::SetFont(const Font& font) {
   design_.font = font;
   gdiFont_.Reset();
   Changed();
 }
 
-void Label::SetForeColour(COLORREF colour) {
+bool Label::SetForeColour(COLORREF colour) {
+  if (!IsValidColour(colour)) return false;
   design_.foreColour = colour;
   Changed();
+  return true;
 }
 
 UINT Label::Format() const {
@@ -38,11 +42,7 @@ UINT Label::Format() const {
 void Label::Paint(HDC dc) const {
   RECT box = Bounds();
   if (box.right <= box.left || box.bottom <= box.top || design_.caption.empty()) return;
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  if (!gdiFont_ || gdiFontDpi_ != dpi) {
-    gdiFont_ = CreateFontOf(design_.font, dpi);
-    gdiFontDpi_ = dpi;
-  }
+  if (!gdiFont_) gdiFont_ = CreateFontOf(design_.font);
   const int saved = SaveDC(dc);
   // One line runs on to the right as far as the container lets it, and downwards far enough
   // for a font whose line (underline included) is taller than the box.
@@ -52,7 +52,7 @@ void Label::Paint(HDC dc) const {
   SetBkMode(dc, TRANSPARENT);
   const int length = static_cast<int>(design_.caption.size());
   if (Enabled()) {
-    SetTextColor(dc, design_.foreColour);
+    SetTextColor(dc, ScreenColour(design_.foreColour));
     DrawTextW(dc, design_.caption.c_str(), length, &box, Format());
   } else {
     // Greyed as the platform greys disabled text: a light copy one pixel down and right.

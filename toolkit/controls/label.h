@@ -2,13 +2,13 @@
 // A text label without a window: transparent (what is under it shows through), shown as
 // written (an "&" is an ampersand). Its text is broken at words to the label's width and cut
 // off at its edges, or kept on one line that may run on past the right edge. A disabled
-// label draws its text greyed.
+// label draws its text greyed. A pointer over a label is over the window that draws it.
 #include <windows.h>
 
 #include <string>
 
-#include "toolkit/controls/font_spec.h"
 #include "toolkit/controls/windowless_control.h"
+#include "toolkit/font.h"
 #include "toolkit/gdi_object.h"
 
 namespace toolkit::controls {
@@ -18,8 +18,8 @@ enum class Alignment { Left, Centre, Right };
 struct LabelDesign {
   RECT bounds{};
   std::wstring caption;
-  FontSpec font;
-  COLORREF foreColour = RGB(0, 0, 0);
+  Font font;
+  COLORREF foreColour = RGB(0, 0, 0);  // or a system colour (toolkit/colour.h)
   Alignment alignment = Alignment::Left;
   bool wordWrap = true;
   // With wordWrap: a word wider than the label is broken between characters instead of
@@ -33,10 +33,11 @@ class Label : public WindowlessControl {
 
   const std::wstring& Caption() const { return design_.caption; }
   void SetCaption(std::wstring caption);
-  const FontSpec& Font() const { return design_.font; }
-  void SetFont(const FontSpec& font);
+  const Font& GetFont() const { return design_.font; }
+  void SetFont(const Font& font);
   COLORREF ForeColour() const { return design_.foreColour; }
-  void SetForeColour(COLORREF colour);
+  // False, and nothing changes, for a colour the platform would refuse.
+  bool SetForeColour(COLORREF colour);
 
   void Paint(HDC dc) const override;
 
@@ -45,7 +46,6 @@ class Label : public WindowlessControl {
 
   LabelDesign design_;
   mutable GdiObject<HFONT> gdiFont_;
-  mutable int gdiFontDpi_ = 0;
 };
 
 }  // namespace toolkit::controls

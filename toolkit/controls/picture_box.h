@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "toolkit/controls/canvas.h"
+#include "toolkit/window.h"
 
 namespace toolkit::controls {
 
@@ -14,28 +15,21 @@ struct PictureBoxDesign {
   bool sunkenBorder = true;  // the classic picture box's 3-D edge
 };
 
-class PictureBox {
+class PictureBox : public Window {
  public:
   explicit PictureBox(const PictureBoxDesign& design);
-  ~PictureBox();
-  PictureBox(const PictureBox&) = delete;
-  PictureBox& operator=(const PictureBox&) = delete;
 
   // Makes the window; false when it could not be made. Its canvas gets its size at once.
   bool Create(HWND parent);
-  HWND hwnd() const { return window_; }
   Canvas& canvas() { return canvas_; }
   const Canvas& canvas() const { return canvas_; }
-  // The drawing area's size in pixels (inside the border).
-  SIZE ClientSize() const;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
   PictureBoxDesign design_;
   Canvas canvas_;
-  HWND window_ = nullptr;
 };
 
 }  // namespace toolkit::controls

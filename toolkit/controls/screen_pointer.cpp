@@ -30,8 +30,6 @@ void SetScreenPointer(ScreenPointer pointer) {
   }
 }
 
-ScreenPointer CurrentScreenPointer() { return g_pointer; }
-
 HCURSOR ScreenPointerOverride() {
   return g_pointer == ScreenPointer::Hourglass ? LoadCursor(nullptr, IDC_WAIT) : nullptr;
 }

@@ -10,7 +10,6 @@ enum class ScreenPointer { Default, Hourglass };
 // Shows the pointer at once (also when the thread is about to be busy and answers no
 // messages); back to the default, the pointer of whatever is under it shows again.
 void SetScreenPointer(ScreenPointer pointer);
-ScreenPointer CurrentScreenPointer();
 // The pointer that overrides every other one; null for the default.
 HCURSOR ScreenPointerOverride();
 

@@ -4,11 +4,6 @@
 
 namespace toolkit::controls {
 
-void Shape::SetBorderColour(COLORREF colour) {
-  borderColour_ = colour;
-  Changed();
-}
-
 void Shape::Paint(HDC dc) const {
   const RECT& box = Bounds();
   if (box.right <= box.left || box.bottom <= box.top) return;

@@ -12,9 +12,6 @@ class Shape : public WindowlessControl {
   explicit Shape(const RECT& bounds = {}, COLORREF borderColour = RGB(0, 0, 0))
       : WindowlessControl(bounds), borderColour_(borderColour) {}
 
-  COLORREF BorderColour() const { return borderColour_; }
-  void SetBorderColour(COLORREF colour);
-
   void Paint(HDC dc) const override;
 
  private:

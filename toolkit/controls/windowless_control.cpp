@@ -15,11 +15,6 @@ void WindowlessControl::Move(const RECT& bounds) {
   Changed();
 }
 
-void WindowlessControl::SetVisible(bool visible) {
-  visible_ = visible;
-  Changed();
-}
-
 void WindowlessControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
   Changed();

@@ -5,13 +5,11 @@
 
 #include <functional>
 
+#include "toolkit/mouse_event.h"
+
 namespace toolkit::controls {
 
 class Canvas;
-
-// Mouse buttons as bit values, shift keys likewise.
-enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
-enum ShiftKey : int { kShift = 1, kControl = 2, kAlt = 4 };
 
 class WindowlessControl {
  public:
@@ -23,8 +21,6 @@ class WindowlessControl {
   // Pixels on the container's client area.
   const RECT& Bounds() const { return bounds_; }
   void Move(const RECT& bounds);
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible);
   // A disabled control gets no mouse events and draws itself greyed where it has text.
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
@@ -32,8 +28,8 @@ class WindowlessControl {
   HCURSOR Pointer() const { return pointer_; }
   void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
 
-  // Any button; x and y in pixels from the control's top-left corner.
-  std::function<void(int button, int shift, int x, int y)> MouseDown;
+  // Any button; x and y from the control's top-left corner.
+  std::function<void(const MouseEvent& event)> MouseDown;
   // The left button pressed and released over the control. May destroy the container.
   std::function<void()> Click;
 
@@ -46,7 +42,6 @@ class WindowlessControl {
  private:
   friend class Canvas;
   RECT bounds_;
-  bool visible_ = true;
   bool enabled_ = true;
   HCURSOR pointer_ = nullptr;
   Canvas* canvas_ = nullptr;

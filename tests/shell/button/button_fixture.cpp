@@ -13,10 +13,10 @@ constexpr int kButtonTop = 600;
 
 }  // namespace
 
-FontDescription DialogFont() {
-  FontDescription font;
-  font.face = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
-  font.sizeTenThousandths = 97500;
+toolkit::Font DialogFont() {
+  toolkit::Font font;
+  font.face = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
+  font.points = 9.75;
   font.weight = 400;
   font.charset = 128;
   return font;
@@ -65,23 +65,13 @@ void ButtonTest::TearDown() {
   PumpFor(5);
 }
 
-Command& ButtonTest::Load(const PropertyBag& stored, double width, double height) {
+Command& ButtonTest::Site(const PropertyBag* stored, double width, double height) {
   button_ = std::make_unique<Command>();
   button_->SetAmbientFont(DialogFont());
   button_->Click = [this] { ++clicks_; };
   button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
-  EXPECT_TRUE(toolkit::user_control::SiteControl(
-      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, &stored));
-  return *button_;
-}
-
-Command& ButtonTest::New(double width, double height) {
-  button_ = std::make_unique<Command>();
-  button_->SetAmbientFont(DialogFont());
-  button_->Click = [this] { ++clicks_; };
-  button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
-  EXPECT_TRUE(toolkit::user_control::SiteControl(
-      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, nullptr));
+  EXPECT_TRUE(toolkit::controls::SiteControl(
+      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, stored));
   return *button_;
 }
 
@@ -99,7 +89,7 @@ void ButtonTest::Blur() { SetFocus(sink_); }
 
 void ButtonTest::TickWithPointerAt(POINT screen) {
   SetCursorPos(screen.x, screen.y);
-  SendMessageA(button_->hwnd(), WM_TIMER, kTmrMouseId, 0);
+  button_->TmrMouse().onTimer();  // one tick, as the timer's message runs it
 }
 
 POINT ButtonTest::OverButton() const {
@@ -111,7 +101,7 @@ POINT ButtonTest::OverButton() const {
 POINT ButtonTest::OverCaption() const {
   RECT rect{};
   GetWindowRect(button_->hwnd(), &rect);
-  RECT caption = button_->LblMsg().PixelBounds(15);
+  const RECT& caption = button_->LblMsg().Bounds();
   return POINT{rect.left + (caption.left + caption.right) / 2,
                rect.top + (caption.top + caption.bottom) / 2};
 }
@@ -124,8 +114,9 @@ void ButtonTest::ParkPointer() const {
 }
 
 CapturedPixels ButtonTest::Face() const {
-  const toolkit::user_control::PersistentImage& image = button_->Image();
-  return CapturedPixels::FromDc(image.dc(), image.width(), image.height());
+  RECT client{};
+  GetClientRect(button_->hwnd(), &client);
+  return CapturedPixels::FromDc(button_->hDC(), client.right, client.bottom);
 }
 
 std::optional<Skin> ButtonTest::SkinShown() const {
@@ -147,12 +138,19 @@ std::optional<Skin> ButtonTest::SkinShown() const {
   return std::nullopt;
 }
 
+// Below the caption, inside the border.
+POINT PoisonSpot(HWND button) {
+  RECT client{};
+  GetClientRect(button, &client);
+  return POINT{client.right / 2, client.bottom - 6};
+}
+
 void ButtonTest::Poison() {
-  const toolkit::user_control::PersistentImage& image = button_->Image();
-  SetPixel(image.dc(), image.width() / 2, image.height() - 6, kPoison);
+  const POINT spot = PoisonSpot(button_->hwnd());
+  SetPixel(button_->hDC(), spot.x, spot.y, kPoison);
 }
 
 bool ButtonTest::Poisoned() const {
-  const toolkit::user_control::PersistentImage& image = button_->Image();
-  return GetPixel(image.dc(), image.width() / 2, image.height() - 6) == kPoison;
+  const POINT spot = PoisonSpot(button_->hwnd());
+  return GetPixel(button_->hDC(), spot.x, spot.y) == kPoison;
 }

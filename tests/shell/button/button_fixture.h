@@ -11,13 +11,12 @@
 
 #include "shell/button/command.h"
 #include "support/captured_pixels.h"
-#include "toolkit/user_control/control_site.h"
+#include "toolkit/controls/control_site.h"
 
-using toolkit::user_control::FontDescription;
-using toolkit::user_control::PropertyBag;
+using toolkit::controls::PropertyBag;
 
 // "ＭＳ Ｐゴシック", 9.75 pt, character set 128: the settings dialog's font.
-FontDescription DialogFont();
+toolkit::Font DialogFont();
 // The skin image as the program's resources hold it.
 const CapturedPixels& SkinPixels(Skin skin);
 // HighLightSelect holds the same picture as HighLight.
@@ -30,9 +29,12 @@ class ButtonTest : public ::testing::Test {
   void TearDown() override;
 
   // A button read from stored form data (an empty bag gives every read default).
-  Command& Load(const PropertyBag& stored, double width = 1155, double height = 375);
+  Command& Load(const PropertyBag& stored, double width = 1155, double height = 375) {
+    return Site(&stored, width, height);
+  }
   // A new button, not loaded from stored data.
-  Command& New(double width = 1155, double height = 375);
+  Command& New(double width = 1155, double height = 375) { return Site(nullptr, width, height); }
+  Command& Site(const PropertyBag* stored, double width, double height);
 
   void Move(WPARAM keys = 0);
   void Send(UINT message, WPARAM keys);

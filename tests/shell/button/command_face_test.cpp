@@ -287,12 +287,14 @@ TEST_F(CommandFaceTest, TheGradientAlsoFillsTheMiddleOfALowFace) {
 
 TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidth) {
   PropertyBag stored;
-  stored.Set("Caption", std::string("\x90\xdd\x92\xe8"));  // "設定"
+  stored.Set("Caption", std::wstring(L"\u8A2D\u5B9A"));  // "設定"
   Command& button = Load(stored, 1155, 375);
-  EXPECT_DOUBLE_EQ(button.LblMsg().Top(), 80);
-  EXPECT_DOUBLE_EQ(button.LblMsg().Left(), 0);
-  EXPECT_DOUBLE_EQ(button.LblMsg().Width(), 1155);
-  EXPECT_DOUBLE_EQ(button.LblMsg().Height(), 195);
+  // Top 80 twips, 195 high, 1155 wide: pixels 5 to 18, 0 to 77.
+  const RECT& box = button.LblMsg().Bounds();
+  EXPECT_EQ(box.top, 5);
+  EXPECT_EQ(box.bottom, 18);
+  EXPECT_EQ(box.left, 0);
+  EXPECT_EQ(box.right, 77);
 
   CapturedPixels shown = CapturedPixels::FromPrintClient(button.hwnd());
   RECT ink{77, 25, -1, -1};
@@ -314,8 +316,8 @@ TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidt
   EXPECT_NEAR((ink.left + ink.right) / 2.0, 77 / 2.0, 1.5) << "centred";
 
   Load(PropertyBag(), 615, 315);
-  EXPECT_DOUBLE_EQ(button_->LblMsg().Top(), 50);
-  EXPECT_DOUBLE_EQ(button_->LblMsg().Width(), 615);
+  EXPECT_EQ(button_->LblMsg().Bounds().top, 3) << "50 twips";
+  EXPECT_EQ(button_->LblMsg().Bounds().right, 41) << "615 twips";
 }
 
 TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndLaysTheCaptionOutAgain) {
@@ -326,7 +328,7 @@ TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndLaysTheCaptionOut
   SetWindowPos(button.hwnd(), nullptr, 0, 0, 41, 21, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(SkinShown(), Skin::Normal);
   EXPECT_EQ(button.Fields().ButtonState, 3);
-  EXPECT_DOUBLE_EQ(button.LblMsg().Top(), 50);
+  EXPECT_EQ(button.LblMsg().Bounds().top, 3) << "50 twips";
 
   button.Enabled(false);
   SetWindowPos(button.hwnd(), nullptr, 0, 0, 77, 25, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

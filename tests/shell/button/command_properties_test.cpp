@@ -1,17 +1,16 @@
 // The button's stored properties as its container saves and loads them with the form, the
 // notifications it gives, and how a new button sets itself up on the first read of Enabled.
 #include "button_fixture.h"
-#include "toolkit/user_control/property_text.h"
 
 namespace {
 
-constexpr char kCancelCaption[] = "\xb7\xac\xdd\xbe\xd9";  // "ｷｬﾝｾﾙ", half-width
+constexpr wchar_t kCancelCaption[] = L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99";  // "ｷｬﾝｾﾙ", half-width
 constexpr std::int32_t kRed = 0x0000FF;
 
-FontDescription TahomaBoldItalic() {
-  FontDescription font;
-  font.face = "Tahoma";
-  font.sizeTenThousandths = 120000;
+toolkit::Font TahomaBoldItalic() {
+  toolkit::Font font;
+  font.face = L"Tahoma";
+  font.points = 12;
   font.weight = 700;
   font.italic = true;
   font.charset = 0;
@@ -33,12 +32,9 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
   button.FontColour(kRed);
   button.Visible(false);
   button.Enabled(false);
-  const std::string text =
-      toolkit::user_control::FormatPropertyText(toolkit::user_control::SaveControl(button));
-  PropertyBag saved = toolkit::user_control::ParsePropertyText(text);
+  PropertyBag saved = toolkit::controls::SaveControl(button);
   EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "Caption",
-                                                    "Font", "FontColour", "Visible"}))
-      << text;
+                                                    "Font", "FontColour", "Visible"}));
 
   Command& again = Load(saved, 1155, 375);
   EXPECT_EQ(again.Caption(), kCancelCaption);
@@ -56,14 +52,14 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
 
 TEST_F(CommandPropertiesTest, ValuesEqualToTheirWriteDefaultsAreLeftOut) {
   Command& button = Load(PropertyBag());
-  PropertyBag saved = toolkit::user_control::SaveControl(button);
+  PropertyBag saved = toolkit::controls::SaveControl(button);
   EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty"}));
 
-  button.Caption("Command1");
-  saved = toolkit::user_control::SaveControl(button);
-  EXPECT_EQ(saved.ReadProperty<std::string>("Caption", ""), "Command1");
-  button.Caption("Command");
-  EXPECT_EQ(toolkit::user_control::SaveControl(button).Find("Caption"), nullptr);
+  button.Caption(L"Command1");
+  saved = toolkit::controls::SaveControl(button);
+  EXPECT_EQ(saved.ReadProperty<std::wstring>("Caption", L""), L"Command1");
+  button.Caption(L"Command");
+  EXPECT_EQ(toolkit::controls::SaveControl(button).Find("Caption"), nullptr);
 }
 
 TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
@@ -71,7 +67,7 @@ TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
   EXPECT_TRUE(button.Fields().EnabledValue);
   EXPECT_EQ(button.Fields().FirstRun, 1);
   EXPECT_EQ(button.Fields().ButtonState, 0);
-  EXPECT_EQ(button.Caption(), "Command") << "one default for write and read";
+  EXPECT_EQ(button.Caption(), L"Command") << "one default for write and read";
   EXPECT_EQ(button.Font(), DialogFont()) << "the container's ambient font";
   EXPECT_EQ(button.FontColour(), 0);
   EXPECT_TRUE(button.Visible());
@@ -80,47 +76,47 @@ TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
 }
 
 TEST_F(CommandPropertiesTest, StoredNamesMatchInAnyLetterCase) {
-  PropertyBag stored = toolkit::user_control::ParsePropertyText(
-      "caption = str \"\x90\xdd\x92\xe8\"\r\n"
-      "font = font \"Tahoma\" 12 700 1 0 0 0\r\n"
-      "ENABLED = bool False\r\n"
-      "firstrun = u8 0\r\n"
-      "fontcolour = i32 255\r\n"
-      "VISIBLE = i16 0\r\n");
+  PropertyBag stored;
+  stored.Set("caption", std::wstring(L"\u8A2D\u5B9A"));
+  stored.Set("font", TahomaBoldItalic());
+  stored.Set("ENABLED", false);
+  stored.Set("firstrun", std::uint8_t{0});
+  stored.Set("fontcolour", std::int32_t{255});
+  stored.Set("VISIBLE", std::int16_t{0});
   Command& button = Load(stored);
-  EXPECT_EQ(button.Caption(), "\x90\xdd\x92\xe8");
+  EXPECT_EQ(button.Caption(), L"\u8A2D\u5B9A");
   EXPECT_EQ(button.Font(), TahomaBoldItalic());
   EXPECT_FALSE(button.Fields().EnabledValue);
   EXPECT_EQ(button.Fields().FirstRun, 0);
-  EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
-  EXPECT_EQ(button.GetBackStyle(), toolkit::user_control::BackStyle::Transparent);
+  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed));
+  EXPECT_EQ(button.GetBackStyle(), toolkit::controls::BackStyle::Transparent);
 }
 
 TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheReadDefault) {
   PropertyBag stored;
-  stored.Set("Enabled", std::string("yes"));
+  stored.Set("Enabled", std::wstring(L"yes"));
   stored.Set("FirstRun", std::int32_t{300});
   stored.Set("FontColour", std::int32_t{0x12000000});
   stored.Set("Visible", std::int16_t{5});
   Command& button = Load(stored);
   EXPECT_TRUE(button.Fields().EnabledValue);
   EXPECT_EQ(button.Fields().FirstRun, 1);
-  EXPECT_EQ(button.LblMsg().ForeColour(), 0);
-  EXPECT_EQ(button.GetBackStyle(), toolkit::user_control::BackStyle::Opaque);
+  EXPECT_EQ(button.LblMsg().ForeColour(), 0u);
+  EXPECT_EQ(button.GetBackStyle(), toolkit::controls::BackStyle::Opaque);
 }
 
 TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   Command& button = New();
   EXPECT_FALSE(button.Fields().EnabledValue);
   EXPECT_EQ(button.Fields().FirstRun, 0);
-  EXPECT_EQ(button.Caption(), "Command");
+  EXPECT_EQ(button.Caption(), L"Command");
   EXPECT_EQ(button.Font(), DialogFont()) << "the caption's design font";
   EXPECT_EQ(SkinShown(), Skin::Disable) << "its first sizing";
   EXPECT_FALSE(button.LblMsg().Enabled());
 
   // Saved as it is, it stays so.
   button.Font(TahomaBoldItalic());
-  PropertyBag saved = toolkit::user_control::SaveControl(button);
+  PropertyBag saved = toolkit::controls::SaveControl(button);
   EXPECT_EQ(Names(saved),
             (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"}));
   EXPECT_EQ(saved.ReadProperty<bool>("Enabled", true), false);
@@ -132,7 +128,7 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   EXPECT_EQ(SkinShown(), Skin::Normal);
   EXPECT_TRUE(button.LblMsg().Enabled());
   button.Font(DialogFont());
-  EXPECT_EQ(Names(toolkit::user_control::SaveControl(button)),
+  EXPECT_EQ(Names(toolkit::controls::SaveControl(button)),
             (std::vector<std::string>{"_extentx", "_extenty"}));
 
   Command& reloaded = Load(saved);
@@ -144,25 +140,25 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
 TEST_F(CommandPropertiesTest, WhileFirstRunIsZeroEveryRefreshOfAnEnabledButtonBlackensTheCaption) {
   Command& button = New();
   button.FontColour(kRed);
-  EXPECT_EQ(button.LblMsg().ForeColour(), kRed) << "disabled: the refresh does nothing";
+  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed)) << "disabled: the refresh does nothing";
   button.Enabled(true);  // written, not read: FirstRun stays 0
   ASSERT_EQ(button.Fields().FirstRun, 0);
   button.FontColour(kRed);
-  EXPECT_EQ(button.LblMsg().ForeColour(), 0);
+  EXPECT_EQ(button.LblMsg().ForeColour(), 0u);
 
   button.Enabled();  // the first read
   button.FontColour(kRed);
-  EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
+  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed));
 }
 
 TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
   Command& button = Load(PropertyBag());
   button.Initialize();
-  const double captionTop = button.LblMsg().Top();
+  const RECT captionBox = button.LblMsg().Bounds();
   Poison();
-  button.Caption("OK");
+  button.Caption(L"OK");
   EXPECT_TRUE(Poisoned()) << "writing the caption does not repaint";
-  EXPECT_DOUBLE_EQ(button.LblMsg().Top(), captionTop);
+  EXPECT_EQ(button.LblMsg().Bounds().top, captionBox.top);
   button.Font(TahomaBoldItalic());
   button.FontColour(kRed);
   button.FontColour(0x12345678);  // refused
@@ -172,7 +168,7 @@ TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
   button.Visible(true);
   EXPECT_EQ(changed_, (std::vector<std::string>{"Caption", "Font", "FontColour", "Enabled",
                                                 "Enabled", "Visible", "Visible"}));
-  EXPECT_EQ(button.LblMsg().ForeColour(), kRed);
+  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed));
 
   Poison();
   button.FontColour(0x12345678);

@@ -427,10 +427,10 @@ TEST_F(CommandStateTest, AnOrdinaryClickGoesHighLightPressedHighLightSelectAndCl
 
 TEST_F(CommandStateTest, TheTimerNoticesWithin100MsThatThePointerHasLeft) {
   Command& button = Load(PropertyBag());
-  EXPECT_FALSE(button.TmrMouse().Running()) << "no tracking before Initialize";
+  EXPECT_FALSE(button.TmrMouse().enabled()) << "no tracking before Initialize";
   button.Initialize();
-  EXPECT_TRUE(button.TmrMouse().Running());
-  EXPECT_EQ(button.TmrMouse().Interval(), 100u);
+  EXPECT_TRUE(button.TmrMouse().enabled());
+  EXPECT_EQ(button.TmrMouse().interval(), 100u);
   POINT over = OverCaption();
   SetCursorPos(over.x, over.y);
   Move();

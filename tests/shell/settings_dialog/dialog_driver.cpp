@@ -1,5 +1,6 @@
 #include "dialog_driver.h"
 
+#include <utility>
 #include <vector>
 
 #include "support/wait.h"
@@ -81,9 +82,11 @@ void DialogDriver::FindControls() {
   for (HWND child : Children(form_)) {
     const std::wstring name = ClassOf(child);
     if (name == L"ToolkitPictureBox") panel_ = child;
-    if (name == L"Korvane.Command") {
-      (PlaceOnParent(child).x < layout::kCancelButton.left ? setButton_ : cancelButton_) = child;
-    }
+    if (name == L"Korvane.Command") (setButton_ ? cancelButton_ : setButton_) = child;
+  }
+  // 設定 stands left of ｷｬﾝｾﾙ.
+  if (setButton_ && cancelButton_ && PlaceOnParent(setButton_).x > PlaceOnParent(cancelButton_).x) {
+    std::swap(setButton_, cancelButton_);
   }
   if (panel_) {
     for (HWND child : Children(panel_)) {
@@ -100,8 +103,9 @@ void DialogDriver::FindControls() {
 }
 
 CapturedPixels DialogDriver::FormPixels() const {
-  return CapturedPixels::FromScreen(
-      ClientOnScreen(form_, {0, 0, layout::kClientWidth, layout::kClientHeight}));
+  RECT client{};
+  GetClientRect(form_, &client);
+  return CapturedPixels::FromScreen(ClientOnScreen(form_, {0, 0, client.right, client.bottom}));
 }
 
 CapturedPixels DialogDriver::PanelPixels() const {

@@ -94,14 +94,7 @@ bool FaceShows(HWND button, Skin skin) {
   RECT rect{};
   GetWindowRect(button, &rect);
   const CapturedPixels face = CapturedPixels::FromScreen(rect);
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), SkinResourceName(skin),
-                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  const CapturedPixels picture = CapturedPixels::FromDc(dc, 64, 25);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
+  const CapturedPixels picture = CapturedPixels::FromResource(SkinResourceName(skin), 64, 25);
   const int w = face.width(), h = face.height();
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 3; ++x) {

@@ -1,10 +1,10 @@
-#include "property_bag.h"
+#include "toolkit/controls/property_bag.h"
 
 #include <algorithm>
 #include <limits>
 #include <type_traits>
 
-namespace toolkit::user_control {
+namespace toolkit::controls {
 
 namespace {
 
@@ -62,8 +62,8 @@ template bool ConvertPropertyValue(const PropertyValue&, bool&);
 template bool ConvertPropertyValue(const PropertyValue&, std::uint8_t&);
 template bool ConvertPropertyValue(const PropertyValue&, std::int16_t&);
 template bool ConvertPropertyValue(const PropertyValue&, std::int32_t&);
-template bool ConvertPropertyValue(const PropertyValue&, std::string&);
-template bool ConvertPropertyValue(const PropertyValue&, FontDescription&);
+template bool ConvertPropertyValue(const PropertyValue&, std::wstring&);
+template bool ConvertPropertyValue(const PropertyValue&, Font&);
 
 void PropertyBag::Set(std::string_view name, PropertyValue value) {
   for (Entry& entry : entries_) {
@@ -91,4 +91,4 @@ bool PropertyBag::Remove(std::string_view name) {
   return true;
 }
 
-}  // namespace toolkit::user_control
+}  // namespace toolkit::controls

@@ -1,5 +1,5 @@
-// Hosted controls on a real form under Wine: siting order, stored extents, the persistent
-// image behind the paint handler, drawing units, mouse capture and focus, timers, labels.
+// Hosted controls on a real form under Wine: siting order, stored extents, the kept image
+// behind the paint handler, drawing units, mouse capture and focus.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,36 +10,31 @@
 #include "support/captured_pixels.h"
 #include "support/test_form.h"
 #include "support/wait.h"
-#include "toolkit/user_control/control_site.h"
-#include "toolkit/user_control/mouse_event.h"
-#include "toolkit/user_control/window_timer.h"
-#include "toolkit/user_control/windowless_label.h"
+#include "toolkit/controls/control_site.h"
 
 namespace {
 
-using toolkit::user_control::PropertyBag;
+using toolkit::controls::PropertyBag;
 
-class ProbeControl : public toolkit::user_control::UserControl {
+class ProbeControl : public toolkit::controls::UserControl {
  public:
-  ProbeControl() : UserControl("ToolkitProbeControl"), timer(7) {}
+  ProbeControl() : UserControl(L"ToolkitProbeControl") {}
 
   std::vector<std::string> log;
-  std::string tag;
-  int ticks = 0;
-  double lastX = -1, lastY = -1;
-  toolkit::user_control::WindowTimer timer;
+  std::wstring tag;
+  int lastX = -1, lastY = -1;
 
  protected:
-  void OnMouseDown(int button, int shift, double x, double y) override {
-    log.push_back("down " + std::to_string(button) + " shift " + std::to_string(shift));
-    lastX = x;
-    lastY = y;
+  void OnMouseDown(const toolkit::MouseEvent& event) override {
+    log.push_back("down " + std::to_string(event.button) + " shift " + std::to_string(event.shift));
+    lastX = event.x;
+    lastY = event.y;
   }
-  void OnMouseMove(int buttons, int, double, double) override {
-    log.push_back("move " + std::to_string(buttons));
+  void OnMouseMove(const toolkit::MouseEvent& event) override {
+    log.push_back("move " + std::to_string(event.button));
   }
-  void OnMouseUp(int button, int, double, double) override {
-    log.push_back("up " + std::to_string(button));
+  void OnMouseUp(const toolkit::MouseEvent& event) override {
+    log.push_back("up " + std::to_string(event.button));
   }
   void OnGotFocus() override { log.push_back("focus"); }
   void OnLostFocus() override { log.push_back("blur"); }
@@ -48,18 +43,13 @@ class ProbeControl : public toolkit::user_control::UserControl {
     GetClientRect(hwnd(), &client);
     log.push_back("resize " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
   }
-  void OnTimer(UINT_PTR id) override {
-    if (id == timer.Id()) ++ticks;
-  }
-  void OnWindowCreated() override { timer.Bind(hwnd()); }
-  void OnWindowDestroyed() override { timer.Bind(nullptr); }
   void OnInitProperties() override { log.push_back("init"); }
   void OnReadProperties(const PropertyBag& bag) override {
-    tag = bag.ReadProperty<std::string>("Tag", "none");
-    log.push_back("read " + tag);
+    tag = bag.ReadProperty<std::wstring>("Tag", L"none");
+    log.push_back("read " + std::string(tag.begin(), tag.end()));
   }
   void OnWriteProperties(PropertyBag& bag) override {
-    bag.WriteProperty<std::string>("Tag", tag, "none");
+    bag.WriteProperty<std::wstring>("Tag", tag, L"none");
   }
 };
 
@@ -78,7 +68,7 @@ class UserControlTest : public ::testing::Test {
   ProbeControl& Site(const PropertyBag* stored, double width = 1155, double height = 375) {
     control_ = std::make_unique<ProbeControl>();
     EXPECT_TRUE(
-        toolkit::user_control::SiteControl(*control_, form_, {600, 300, width, height}, stored));
+        toolkit::controls::SiteControl(*control_, form_, {600, 300, width, height}, stored));
     return *control_;
   }
 
@@ -88,7 +78,7 @@ class UserControlTest : public ::testing::Test {
 
 TEST_F(UserControlTest, SitingReadsStoredValuesBeforeTheFirstSizeChangeAndTakesTheStoredExtent) {
   PropertyBag stored;
-  stored.Set("Tag", std::string("x"));
+  stored.Set("Tag", std::wstring(L"x"));
   stored.Set("_ExtentX", std::int32_t{1085});  // 615 twips
   stored.Set("_ExtentY", std::int32_t{556});   // 315 twips
   ProbeControl& control = Site(&stored);
@@ -108,20 +98,20 @@ TEST_F(UserControlTest, ANewControlSetsItselfUpAndTakesThePlacementSize) {
 
 TEST_F(UserControlTest, SavingStoresTheExtentInHimetricFirstThenTheControlsValues) {
   ProbeControl& control = Site(nullptr);
-  control.tag = "kept";
-  PropertyBag saved = toolkit::user_control::SaveControl(control);
+  control.tag = L"kept";
+  PropertyBag saved = toolkit::controls::SaveControl(control);
   ASSERT_EQ(saved.Entries().size(), 3u);
   EXPECT_EQ(saved.Entries()[0].first, "_extentx");
   EXPECT_EQ(saved.ReadProperty<std::int32_t>("_extentx", 0), 2037);
   EXPECT_EQ(saved.ReadProperty<std::int32_t>("_extenty", 0), 661);
-  EXPECT_EQ(saved.ReadProperty<std::string>("Tag", ""), "kept");
+  EXPECT_EQ(saved.ReadProperty<std::wstring>("Tag", L""), L"kept");
 
   control_.reset();
   ProbeControl& again = Site(&saved, 15, 15);
   EXPECT_EQ(again.log, (std::vector<std::string>{"read kept", "resize 77x25"}));
 }
 
-TEST_F(UserControlTest, ThePaintHandlerShowsThePersistentImage) {
+TEST_F(UserControlTest, ThePaintHandlerShowsTheKeptImage) {
   ProbeControl& control = Site(nullptr);
   HDC image = control.hDC();
   ASSERT_NE(image, nullptr);
@@ -147,10 +137,10 @@ TEST_F(UserControlTest, ThePaintHandlerShowsThePersistentImage) {
 
 TEST_F(UserControlTest, ScaleModeSwitchesSizesAndPicturePositionsBetweenTwipsAndPixels) {
   ProbeControl& control = Site(nullptr);
-  EXPECT_DOUBLE_EQ(control.TwipsPerPixel(), 15.0);
+  ASSERT_DOUBLE_EQ(control.TwipsPerPixel(), 15.0) << "the bench runs at 96 DPI";
   EXPECT_DOUBLE_EQ(control.ScaleWidth(), 1155.0);
   EXPECT_DOUBLE_EQ(control.ScaleHeight(), 375.0);
-  control.SetScaleMode(toolkit::user_control::ScaleMode::Pixels);
+  control.SetScaleMode(toolkit::controls::ScaleMode::Pixels);
   EXPECT_DOUBLE_EQ(control.ScaleWidth(), 77.0);
   EXPECT_DOUBLE_EQ(control.ScaleHeight(), 25.0);
 
@@ -164,7 +154,7 @@ TEST_F(UserControlTest, ScaleModeSwitchesSizesAndPicturePositionsBetweenTwipsAnd
   pixels[1] = pixels[3] = 0x00FFFFFF;
   control.Cls();
   EXPECT_TRUE(control.PaintPicture(picture, 10, 5, 4, 2, 0, 0, 1, 2));  // pixels
-  control.SetScaleMode(toolkit::user_control::ScaleMode::Twips);
+  control.SetScaleMode(toolkit::controls::ScaleMode::Twips);
   EXPECT_TRUE(control.PaintPicture(picture, 300, 150, 60, 30, 15, 0, 15, 30));  // twips
   EXPECT_FALSE(control.PaintPicture(picture, 0, 0, -60, 30, 0, 0, 15, 30)) << "no mirroring";
   DeleteObject(picture);
@@ -182,8 +172,8 @@ TEST_F(UserControlTest, ALeftPressTakesTheFocusFirstAndTheReleaseComesBackAfterL
   control.log.clear();
   SendMessageA(control.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(10, 2));
   EXPECT_EQ(control.log, (std::vector<std::string>{"focus", "down 1 shift 1"}));
-  EXPECT_DOUBLE_EQ(control.lastX, 150.0) << "coordinates in twips";
-  EXPECT_DOUBLE_EQ(control.lastY, 30.0);
+  EXPECT_EQ(control.lastX, 10) << "coordinates in pixels";
+  EXPECT_EQ(control.lastY, 2);
   EXPECT_EQ(GetCapture(), control.hwnd());
   SendMessageA(control.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 100));
   SendMessageA(control.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
@@ -202,102 +192,6 @@ TEST_F(UserControlTest, ALeftPressTakesTheFocusFirstAndTheReleaseComesBackAfterL
   EXPECT_EQ(control.log,
             (std::vector<std::string>{"down 2 shift 0", "down 4 shift 0", "up 2", "up 4"}))
       << "other buttons do not take the focus";
-}
-
-TEST_F(UserControlTest, ATimerTicksToItsControlOnlyWhileSwitchedOnWithAnInterval) {
-  ProbeControl& control = Site(nullptr);
-  control.timer.SetInterval(20);
-  EXPECT_FALSE(control.timer.Running());
-  control.timer.SetEnabled(true);
-  EXPECT_TRUE(control.timer.Running());
-  EXPECT_TRUE(WaitUntil([&] { return control.ticks >= 3; }, 2000));
-  control.timer.SetEnabled(false);
-  PumpFor(30);
-  int stopped = control.ticks;
-  PumpFor(120);
-  EXPECT_EQ(control.ticks, stopped);
-  control.timer.SetEnabled(true);
-  control.timer.SetInterval(0);
-  EXPECT_FALSE(control.timer.Running()) << "an interval of 0 is off";
-  DestroyWindow(control.hwnd());
-  EXPECT_EQ(control.hwnd(), nullptr);
-  EXPECT_FALSE(control.timer.Running());
-}
-
-class LabelTest : public UserControlTest {
- protected:
-  // A black 8 pt caption in a 1155 × 195-twip label on a white face.
-  toolkit::user_control::WindowlessLabel& Label(const std::string& caption, double height = 195) {
-    ProbeControl& control = Site(nullptr);
-    control.SetBackColor(0x00FFFFFF);
-    control.Cls();
-    toolkit::user_control::LabelDesign design;
-    design.caption = caption;
-    design.font.face = "Tahoma";
-    design.font.sizeTenThousandths = 80000;
-    design.left = 0;
-    design.top = 30;
-    design.width = 1155;
-    design.height = height;
-    design.alignment = toolkit::user_control::TextAlignment::Centre;
-    label_ = std::make_unique<toolkit::user_control::WindowlessLabel>(control, design);
-    return *label_;
-  }
-  void TearDown() override {
-    label_.reset();
-    UserControlTest::TearDown();
-  }
-  // The box around pixels darker than `limit` on every channel.
-  RECT InkBox(const CapturedPixels& shown, int limit) {
-    RECT box{shown.width(), shown.height(), -1, -1};
-    for (int y = 0; y < shown.height(); ++y) {
-      for (int x = 0; x < shown.width(); ++x) {
-        COLORREF c = shown.At(x, y);
-        if (GetRValue(c) < limit && GetGValue(c) < limit && GetBValue(c) < limit) {
-          box.left = std::min<LONG>(box.left, x);
-          box.top = std::min<LONG>(box.top, y);
-          box.right = std::max<LONG>(box.right, x + 1);
-          box.bottom = std::max<LONG>(box.bottom, y + 1);
-        }
-      }
-    }
-    return box;
-  }
-  std::unique_ptr<toolkit::user_control::WindowlessLabel> label_;
-};
-
-TEST_F(LabelTest, WrapsLongTextAtWordsAndCutsLinesBelowItsHeight) {
-  toolkit::user_control::WindowlessLabel& label = Label("WWWW WWWW WWWW WWWW WWWW WWWW", 600);
-  RECT tall = InkBox(CapturedPixels::FromPrintClient(control_->hwnd()), 100);
-  ASSERT_GE(tall.right, 0);
-  EXPECT_GT(tall.bottom - tall.top, 14) << "more than one line of about 9 pixels";
-  EXPECT_LE(tall.right - tall.left, 77);
-
-  label.Move(0, 30, 1155);  // height stays 600
-  EXPECT_DOUBLE_EQ(label.Height(), 600);
-  label_.reset();
-  toolkit::user_control::WindowlessLabel& cut = Label("WWWW WWWW WWWW WWWW WWWW WWWW", 150);
-  RECT box = cut.PixelBounds(15);
-  RECT ink = InkBox(CapturedPixels::FromPrintClient(control_->hwnd()), 100);
-  ASSERT_GE(ink.right, 0);
-  EXPECT_LE(ink.bottom, box.bottom);
-}
-
-TEST_F(LabelTest, ADisabledLabelGreysItsTextAndAColourThePlatformRefusesChangesNothing) {
-  toolkit::user_control::WindowlessLabel& label = Label("MMM");
-  EXPECT_FALSE(label.SetForeColour(0x12000000));
-  EXPECT_FALSE(label.SetForeColour(static_cast<std::int32_t>(0x8000001F)));
-  EXPECT_EQ(label.ForeColour(), 0);
-  EXPECT_TRUE(label.SetForeColour(static_cast<std::int32_t>(0x80000000 | COLOR_WINDOWTEXT)));
-  label.SetEnabled(false);
-  CapturedPixels shown = CapturedPixels::FromPrintClient(control_->hwnd());
-  RECT black = InkBox(shown, 60);
-  EXPECT_LT(black.right, 0) << "no black text once disabled";
-  COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
-  int greyPixels = 0;
-  for (int y = 0; y < shown.height(); ++y)
-    for (int x = 0; x < shown.width(); ++x) greyPixels += shown.At(x, y) == grey;
-  EXPECT_GT(greyPixels, 5);
 }
 
 }  // namespace

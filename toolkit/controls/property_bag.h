@@ -8,12 +8,12 @@
 #include <variant>
 #include <vector>
 
-#include "font_description.h"
+#include "toolkit/font.h"
 
-namespace toolkit::user_control {
+namespace toolkit::controls {
 
 using PropertyValue =
-    std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::string, FontDescription>;
+    std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::wstring, Font>;
 
 bool SamePropertyName(std::string_view a, std::string_view b);
 
@@ -50,10 +50,9 @@ class PropertyBag {
   const PropertyValue* Find(std::string_view name) const;
   bool Remove(std::string_view name);
   const std::vector<Entry>& Entries() const { return entries_; }
-  bool Empty() const { return entries_.empty(); }
 
  private:
   std::vector<Entry> entries_;
 };
 
-}  // namespace toolkit::user_control
+}  // namespace toolkit::controls

@@ -4,10 +4,10 @@
 // its own names "_extentx" and "_extenty" (HIMETRIC); the control never sees them.
 #include <windows.h>
 
-#include "property_bag.h"
-#include "user_control.h"
+#include "toolkit/controls/property_bag.h"
+#include "toolkit/controls/user_control.h"
 
-namespace toolkit::user_control {
+namespace toolkit::controls {
 
 inline constexpr char kExtentXName[] = "_extentx";
 inline constexpr char kExtentYName[] = "_extenty";
@@ -29,4 +29,4 @@ bool SiteControl(UserControl& control, HWND parent, const SitePlacement& placeme
 // The control's values as the container stores them, its extent first.
 PropertyBag SaveControl(UserControl& control);
 
-}  // namespace toolkit::user_control
+}  // namespace toolkit::controls

@@ -1,17 +1,26 @@
-#include "toolkit/controls/font_spec.h"
+#include "toolkit/font.h"
 
 #include <cmath>
 
-namespace toolkit::controls {
+#include "toolkit/dpi.h"
 
-LOGFONTW LogFontOf(const FontSpec& font, int dotsPerInchY) {
+namespace toolkit {
+
+bool operator==(const Font& a, const Font& b) {
+  return a.face == b.face && a.points == b.points && a.weight == b.weight &&
+         a.italic == b.italic && a.underline == b.underline &&
+         a.strikethrough == b.strikethrough && a.charset == b.charset;
+}
+
+LOGFONTW LogFontOf(const Font& font, int dotsPerInchY) {
   LOGFONTW log{};
-  if (dotsPerInchY <= 0) dotsPerInchY = 96;
+  if (dotsPerInchY <= 0) dotsPerInchY = kStandardDpi;
   // Negative: the size is the character height, as point sizes mean.
   log.lfHeight = -static_cast<LONG>(std::lround(font.points * dotsPerInchY / 72.0));
   log.lfWeight = font.weight;
   log.lfItalic = font.italic;
   log.lfUnderline = font.underline;
+  log.lfStrikeOut = font.strikethrough;
   log.lfCharSet = font.charset;
   log.lfOutPrecision = OUT_DEFAULT_PRECIS;
   log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
@@ -22,16 +31,9 @@ LOGFONTW LogFontOf(const FontSpec& font, int dotsPerInchY) {
   return log;
 }
 
-GdiObject<HFONT> CreateFontOf(const FontSpec& font, int dotsPerInchY) {
-  const LOGFONTW log = LogFontOf(font, dotsPerInchY);
+GdiObject<HFONT> CreateFontOf(const Font& font) {
+  const LOGFONTW log = LogFontOf(font, ScreenDpi());
   return GdiObject<HFONT>(CreateFontIndirectW(&log));
 }
 
-int ScreenDotsPerInchY() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
-}  // namespace toolkit::controls
+}  // namespace toolkit

@@ -1,17 +1,16 @@
 // The named-value store hosted controls keep with their forms.
-#include "toolkit/user_control/property_bag.h"
+#include "toolkit/controls/property_bag.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using toolkit::user_control::FontDescription;
-using toolkit::user_control::PropertyBag;
+using toolkit::controls::PropertyBag;
 
-FontDescription Gothic975() {
-  FontDescription font;
-  font.face = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
-  font.sizeTenThousandths = 97500;
+toolkit::Font Gothic975() {
+  toolkit::Font font;
+  font.face = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
+  font.points = 9.75;
   font.charset = 128;
   return font;
 }
@@ -19,17 +18,17 @@ FontDescription Gothic975() {
 TEST(PropertyBagTest, WritingAValueEqualToItsDefaultStoresNothing) {
   PropertyBag bag;
   bag.WriteProperty<bool>("Enabled", true, true);
-  bag.WriteProperty<std::string>("Caption", "Command", "Command");
+  bag.WriteProperty<std::wstring>("Caption", L"Command", L"Command");
   bag.WriteProperty<std::uint8_t>("FirstRun", 1, 1);
-  bag.WriteProperty<FontDescription>("Font", Gothic975(), Gothic975());
+  bag.WriteProperty<toolkit::Font>("Font", Gothic975(), Gothic975());
   bag.WriteProperty<std::int32_t>("FontColour", 0, 0);
   bag.WriteProperty<std::int16_t>("Visible", 1, 1);
-  EXPECT_TRUE(bag.Empty());
+  EXPECT_TRUE(bag.Entries().empty());
 
-  FontDescription bold = Gothic975();
+  toolkit::Font bold = Gothic975();
   bold.weight = 700;
   bag.WriteProperty<bool>("Enabled", false, true);
-  bag.WriteProperty<FontDescription>("Font", bold, Gothic975());
+  bag.WriteProperty<toolkit::Font>("Font", bold, Gothic975());
   ASSERT_EQ(bag.Entries().size(), 2u);
   EXPECT_EQ(bag.Entries()[0].first, "Enabled");
   EXPECT_EQ(bag.Entries()[1].first, "Font");
@@ -37,39 +36,39 @@ TEST(PropertyBagTest, WritingAValueEqualToItsDefaultStoresNothing) {
 
 TEST(PropertyBagTest, WritingTheDefaultOverAnEarlierValueRemovesIt) {
   PropertyBag bag;
-  bag.WriteProperty<std::string>("Caption", "OK", "Command");
-  bag.WriteProperty<std::string>("caption", "Command", "Command");
+  bag.WriteProperty<std::wstring>("Caption", L"OK", L"Command");
+  bag.WriteProperty<std::wstring>("caption", L"Command", L"Command");
   EXPECT_EQ(bag.Find("Caption"), nullptr);
-  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", "Command1"), "Command1");
+  EXPECT_EQ(bag.ReadProperty<std::wstring>("Caption", L"Command1"), L"Command1");
 }
 
 TEST(PropertyBagTest, AbsentNamesReadAsTheReadDefault) {
   PropertyBag bag;
   bag.Set("Other", std::int32_t{5});
   EXPECT_EQ(bag.ReadProperty<bool>("Enabled", true), true);
-  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", "Command1"), "Command1");
+  EXPECT_EQ(bag.ReadProperty<std::wstring>("Caption", L"Command1"), L"Command1");
   EXPECT_EQ(bag.ReadProperty<std::uint8_t>("FirstRun", 1), 1);
-  EXPECT_EQ(bag.ReadProperty<FontDescription>("Font", Gothic975()), Gothic975());
+  EXPECT_EQ(bag.ReadProperty<toolkit::Font>("Font", Gothic975()), Gothic975());
 }
 
 TEST(PropertyBagTest, NamesMatchInAnyLetterCaseAndKeepTheirPlace) {
   PropertyBag bag;
-  bag.Set("caption", std::string("設定"));
+  bag.Set("caption", std::wstring(L"設定"));
   bag.Set("font", Gothic975());
-  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", ""), "設定");
-  EXPECT_EQ(bag.ReadProperty<std::string>("CAPTION", ""), "設定");
-  EXPECT_EQ(bag.ReadProperty<FontDescription>("Font", {}), Gothic975());
-  bag.Set("CAPTION", std::string("OK"));
+  EXPECT_EQ(bag.ReadProperty<std::wstring>("Caption", L""), L"設定");
+  EXPECT_EQ(bag.ReadProperty<std::wstring>("CAPTION", L""), L"設定");
+  EXPECT_EQ(bag.ReadProperty<toolkit::Font>("Font", {}), Gothic975());
+  bag.Set("CAPTION", std::wstring(L"OK"));
   ASSERT_EQ(bag.Entries().size(), 2u);
   EXPECT_EQ(bag.Entries()[0].first, "caption") << "replaced in place, first spelling kept";
-  EXPECT_EQ(bag.ReadProperty<std::string>("Caption", ""), "OK");
-  EXPECT_FALSE(toolkit::user_control::SamePropertyName("Caption", "Captio"));
-  EXPECT_FALSE(toolkit::user_control::SamePropertyName("Caption", "Caption "));
+  EXPECT_EQ(bag.ReadProperty<std::wstring>("Caption", L""), L"OK");
+  EXPECT_FALSE(toolkit::controls::SamePropertyName("Caption", "Captio"));
+  EXPECT_FALSE(toolkit::controls::SamePropertyName("Caption", "Caption "));
 }
 
 struct ConversionRow {
   int index;
-  toolkit::user_control::PropertyValue stored;
+  toolkit::controls::PropertyValue stored;
   std::int64_t expected;  // what ReadProperty gives with the default -99 (or 7 for u8)
   char type;              // 'b' bool, 'u' uint8, 's' int16, 'i' int32
 };
@@ -84,7 +83,7 @@ TEST(PropertyBagTest, StoredNumbersReadAsOtherNumberTypesOnlyWhenTheyFit) {
       {5, std::int16_t{-1}, 1, 'b'},  // any non-zero number is True
       {6, std::uint8_t{0}, 0, 'b'},
       {7, std::int32_t{40000}, -99, 's'},
-      {8, std::string("5"), -99, 'i'},  // text is not a number
+      {8, std::wstring(L"5"), -99, 'i'},  // text is not a number
       {9, Gothic975(), -99, 's'},
   };
   for (const ConversionRow& row : rows) {
