@@ -2,11 +2,12 @@
 
 #include <utility>
 
+#include "toolkit/window.h"
+
 namespace {
 
 // Short, so that the other monitors go dark as the renderer's window appears.
 constexpr UINT kFollowMs = 100;
-constexpr wchar_t kClassName[] = L"Korvane_Black";
 
 ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -21,19 +22,40 @@ std::vector<ScreenRect> Monitors() {
   return monitors;
 }
 
-void RegisterClassOnce(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = kClassName;  // no class cursor: WM_SETCURSOR hides it
-    return RegisterClassW(&windowClass) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
+
+// One monitor's cover: black, without a cursor, and never active.
+class BlackMonitors::BlackWindow final : public toolkit::Window {
+ public:
+  explicit BlackWindow(BlackMonitors& owner) : owner_(owner) {
+    Create(L"Korvane_Black", 0, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP,
+           L"", 0, 0, 0, 0, nullptr);
+  }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;  // a click here must leave the keyboard with the renderer
+      case WM_SETCURSOR:
+        SetCursor(nullptr);
+        return TRUE;
+      case WM_ERASEBKGND: {
+        RECT area;
+        GetClientRect(hwnd(), &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        return TRUE;
+      }
+      case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once
+        owner_.Refresh();
+        return 0;
+      default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+  }
+
+  BlackMonitors& owner_;
+};
 
 BlackMonitors::BlackMonitors() : followTimer_(kFollowMs) {
   followTimer_.onTimer = [this] { Refresh(); };
@@ -43,13 +65,11 @@ BlackMonitors::~BlackMonitors() { Clear(); }
 
 void BlackMonitors::Follow(std::function<HWND()> findRenderer) {
   findRenderer_ = std::move(findRenderer);
-  RegisterClassOnce(WindowProc);
   followTimer_.SetEnabled(true);
 }
 
 void BlackMonitors::Clear() {
   followTimer_.SetEnabled(false);
-  for (HWND window : windows_) DestroyWindow(window);
   windows_.clear();
   coveredMonitors_.clear();
 }
@@ -64,15 +84,11 @@ void BlackMonitors::Refresh() {
 }
 
 void BlackMonitors::Cover(const std::vector<ScreenRect>& monitors, const ScreenRect& renderer) {
-  while (windows_.size() > monitors.size()) {
-    DestroyWindow(windows_.back());
-    windows_.pop_back();
-  }
+  if (windows_.size() > monitors.size()) windows_.resize(monitors.size());
   while (windows_.size() < monitors.size()) {
-    HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"",
-                                  WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!window) break;
-    windows_.push_back(window);
+    auto window = std::make_unique<BlackWindow>(*this);
+    if (!window->hwnd()) break;
+    windows_.push_back(std::move(window));
   }
   for (std::size_t i = 0; i < windows_.size(); ++i) {
     const ScreenRect& m = monitors[i];
@@ -82,30 +98,11 @@ void BlackMonitors::Cover(const std::vector<ScreenRect>& monitors, const ScreenR
                               renderer.bottom - m.top);
     CombineRgn(region, region, hole, RGN_DIFF);
     DeleteObject(hole);
-    SetWindowPos(windows_[i], HWND_TOPMOST, m.left, m.top, m.right - m.left, m.bottom - m.top,
+    HWND window = windows_[i]->hwnd();
+    SetWindowPos(window, HWND_TOPMOST, m.left, m.top, m.right - m.left, m.bottom - m.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    if (!SetWindowRgn(windows_[i], region, TRUE)) DeleteObject(region);  // owned by the window on success
+    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);  // owned by the window on success
   }
   coveredMonitors_ = monitors;
   coveredRenderer_ = renderer;
-}
-
-LRESULT CALLBACK BlackMonitors::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;  // a click here must leave the keyboard with the renderer
-    case WM_SETCURSOR:
-      SetCursor(nullptr);
-      return TRUE;
-    case WM_NCCREATE:
-      SetWindowLongPtrW(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-      break;
-    case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once
-      if (auto* self = reinterpret_cast<BlackMonitors*>(GetWindowLongPtrW(window, GWLP_USERDATA))) self->Refresh();
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "shell/monitors_to_cover.h"
@@ -26,13 +27,14 @@ class BlackMonitors {
   void Clear();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  class BlackWindow;
+
   void Refresh();
   void Cover(const std::vector<ScreenRect>& monitors, const ScreenRect& renderer);
 
   std::function<HWND()> findRenderer_;
   toolkit::Timer followTimer_;
-  std::vector<HWND> windows_;
+  std::vector<std::unique_ptr<BlackWindow>> windows_;
   std::vector<ScreenRect> coveredMonitors_;
   ScreenRect coveredRenderer_;
 };
