@@ -11,6 +11,7 @@
 #include "preview_test_pictures.h"
 #include "support/files.h"
 #include "support/wait.h"
+#include "support/plain_window.h"
 #include "support/wine_process.h"
 
 namespace {
@@ -23,17 +24,8 @@ constexpr unsigned kEndMs = 3000;
 class PreviewWindow {
  public:
   PreviewWindow(int width, int height) {
-    static const ATOM windowClass = [] {
-      WNDCLASSW c{};
-      c.lpfnWndProc = DefWindowProcW;
-      c.hInstance = GetModuleHandleW(nullptr);
-      c.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-      c.lpszClassName = L"KorvaneTestPreviewArea";
-      return RegisterClassW(&c);
-    }();
-    window_ = CreateWindowExW(WS_EX_TOPMOST, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)),
-                              L"Display Properties preview", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, width,
-                              height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreatePlainWindow(WS_EX_TOPMOST, L"Display Properties preview",
+                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, width, height);
     PumpFor(100);
   }
   ~PreviewWindow() { Destroy(); }

@@ -8,23 +8,15 @@
 
 #include "preview_test_pictures.h"
 #include "shell/preview_form.h"
+#include "support/plain_window.h"
 #include "support/wait.h"
 #include "toolkit/child_window.h"
 
 namespace {
 
 HWND MakeArea(int width, int height) {
-  static const ATOM windowClass = [] {
-    WNDCLASSW c{};
-    c.lpfnWndProc = DefWindowProcW;
-    c.hInstance = GetModuleHandleW(nullptr);
-    c.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    c.lpszClassName = L"KorvaneTestPreviewHost";
-    return RegisterClassW(&c);
-  }();
-  return CreateWindowExW(WS_EX_TOPMOST, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)),
-                         L"preview area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30, width,
-                         height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  return CreatePlainWindow(WS_EX_TOPMOST, L"preview area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30,
+                           width, height);
 }
 
 TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {

@@ -11,6 +11,7 @@
 #include "support/files.h"
 #include "support/unmanaged_windows.h"
 #include "support/wait.h"
+#include "support/plain_window.h"
 #include "support/wine_process.h"
 
 namespace {
@@ -148,16 +149,7 @@ class ProgramFolder {
 class TitledWindow {
  public:
   explicit TitledWindow(const wchar_t* title, bool visible = false) {
-    static const ATOM windowClass = [] {
-      WNDCLASSW c{};
-      c.lpfnWndProc = DefWindowProcW;
-      c.hInstance = GetModuleHandleW(nullptr);
-      c.lpszClassName = L"KorvaneTestTitledWindow";
-      return RegisterClassW(&c);
-    }();
-    window_ = CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)), title,
-                              WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreatePlainWindow(0, title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100);
   }
   ~TitledWindow() { DestroyWindow(window_); }
   TitledWindow(const TitledWindow&) = delete;
