@@ -129,11 +129,7 @@ int Form::LoadedCount() { return g_loadedForms; }
 
 Form* Form::FromWindow(HWND window) {
   for (HWND w = window; w; w = GetParent(w)) {
-    wchar_t className[32] = {};
-    GetClassNameW(w, className, 32);
-    if (lstrcmpW(className, kFormClass) == 0) {
-      return static_cast<Form*>(Window::FromHandle(w));
-    }
+    if (auto* form = dynamic_cast<Form*>(Window::FromHandle(w))) return form;
     if (!(GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) break;
   }
   return nullptr;

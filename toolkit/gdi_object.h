@@ -35,6 +35,21 @@ class GdiObject {
 
 using Brush = GdiObject<HBRUSH>;
 
+// A 32-bit top-down bitmap: true colour whatever the screen's depth. `bits` (optional) gets
+// its pixels, one 0x00RRGGBB DWORD each, row by row from the top.
+inline GdiObject<HBITMAP> CreateTrueColourBitmap(int width, int height, void** bits = nullptr) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* ignored = nullptr;
+  return GdiObject<HBITMAP>(
+      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &ignored, nullptr, 0));
+}
+
 // A memory device context, deleted with the guard.
 class MemoryDc {
  public:

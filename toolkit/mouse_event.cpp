@@ -40,4 +40,10 @@ bool IsButtonDown(UINT message) {
   return message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP;
 }
 
+void ReleaseCaptureWhenNoButtonHeld(HWND window, WPARAM keys) {
+  if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window) {
+    ReleaseCapture();
+  }
+}
+
 }  // namespace toolkit

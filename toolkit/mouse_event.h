@@ -23,4 +23,8 @@ MouseEvent MouseEventOf(int button, WPARAM keys, LPARAM position);
 int ButtonOfMessage(UINT message);
 bool IsButtonDown(UINT message);
 
+// After a release: gives the mouse capture back once no button is still held (`keys` of
+// the release message); while another is held, its release must still come to `window`.
+void ReleaseCaptureWhenNoButtonHeld(HWND window, WPARAM keys);
+
 }  // namespace toolkit

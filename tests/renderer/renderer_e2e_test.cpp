@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "support/send_input.h"
 #include "support/wait.h"
 #include "support/wine_process.h"
 
@@ -34,18 +35,6 @@ void ExpectEndsWithCodeZero(RunningRenderer& r, const char* how) {
   ASSERT_TRUE(r.process.WaitExit(kExitTimeoutMs)) << how << " did not end the renderer";
   EXPECT_EQ(r.process.ExitCode(), 0u) << how;
   EXPECT_EQ(FindWindowW(nullptr, L"Korvane_VC"), nullptr) << how;
-}
-
-void SendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
-  std::vector<INPUT> inputs;
-  for (auto [key, down] : keys) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    inputs.push_back(input);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 bool CursorShowing() {
@@ -120,14 +109,8 @@ TEST_F(RendererProgram, OtherKeysMouseMovesAndClicksLeaveItRunning) {
             {VK_MENU, true}, {VK_MENU, false}});
   SetCursorPos(100, 100);
   SetCursorPos(700, 500);
-  INPUT clicks[4] = {};
-  DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTDOWN,
-                    MOUSEEVENTF_RIGHTUP};
-  for (int i = 0; i < 4; ++i) {
-    clicks[i].type = INPUT_MOUSE;
-    clicks[i].mi.dwFlags = flags[i];
-  }
-  SendInput(4, clicks, sizeof(INPUT));
+  SendMouseButtons(
+      {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
   PostMessageW(r.window, WM_KEYDOWN, 'Q', 0);
   PostMessageW(r.window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   PumpFor(1500);

@@ -5,6 +5,7 @@
 
 #include "support/captured_pixels.h"
 #include "support/files.h"
+#include "support/send_input.h"
 #include "support/test_form.h"
 #include "support/wait.h"
 #include "support/wine_process.h"
@@ -25,22 +26,6 @@ bool Shows(const RECT& area, COLORREF colour) {
     }
   }
   return true;
-}
-
-void Click() {
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
-void PressEscape() {
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = VK_ESCAPE;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
 }
 
 TEST(TwoMonitors, TheHostKeepsTheSecondMonitorBlackWithoutTakingTheKeyboardUntilItEnds) {
@@ -68,11 +53,11 @@ TEST(TwoMonitors, TheHostKeepsTheSecondMonitorBlackWithoutTakingTheKeyboardUntil
       CloseHandle(process);
     } else {
       SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
-      Click();
+      SendMouseButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
       PumpFor(500);
       EXPECT_EQ(GetForegroundWindow(), renderer) << "a click on the black monitor took the keyboard";
       EXPECT_TRUE(Shows(area, RGB(0, 0, 0))) << "the click uncovered the second monitor";
-      PressEscape();
+      SendKeys({{VK_ESCAPE, true}, {VK_ESCAPE, false}});
     }
     EXPECT_TRUE(host.WaitExit(kEndMs)) << "the saver did not end";
     EXPECT_TRUE(WaitUntil([&] { return Shows(area, FormBackground()); }, 5000))

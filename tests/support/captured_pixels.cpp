@@ -1,5 +1,7 @@
 #include "support/captured_pixels.h"
 
+#include "toolkit/gdi_object.h"
+
 namespace {
 
 // Fills a 32-bit top-down DIB through `draw`, then keeps its pixels.
@@ -7,29 +9,20 @@ template <class Draw>
 std::vector<COLORREF> Capture(int width, int height, Draw draw) {
   std::vector<COLORREF> pixels;
   if (width <= 0 || height <= 0) return pixels;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
+  const toolkit::GdiObject<HBITMAP> bitmap = toolkit::CreateTrueColourBitmap(width, height, &bits);
+  const toolkit::MemoryDc dc(nullptr);
+  if (!bitmap || !dc) return pixels;
+  const toolkit::SelectedObject selected(dc.get(), bitmap.get());
   // Poison first, so a pixel nobody painted cannot pass for a painted one.
   for (int i = 0; i < width * height; ++i) static_cast<DWORD*>(bits)[i] = 0x00CC00CC;
-  draw(dc);
+  draw(dc.get());
   GdiFlush();
   pixels.resize(static_cast<size_t>(width) * height);
   for (int i = 0; i < width * height; ++i) {
     DWORD bgra = static_cast<DWORD*>(bits)[i];
     pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
   }
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
   return pixels;
 }
 

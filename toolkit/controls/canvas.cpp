@@ -11,19 +11,6 @@
 namespace toolkit::controls {
 namespace {
 
-// 32 bits per pixel, top-down: true colour whatever the screen's depth.
-GdiObject<HBITMAP> CreateImageBitmap(HDC dc, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return GdiObject<HBITMAP>(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-}
-
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
   if (area.right <= area.left || area.bottom <= area.top) return;
   Brush brush(CreateSolidBrush(colour));
@@ -111,7 +98,7 @@ void Canvas::Resize(int width, int height) {
   // A minimised window keeps the image it will show again.
   if (width <= 0 || height <= 0 || (width == oldWidth && height == oldHeight)) return;
   MemoryDc resized(nullptr);
-  GdiObject<HBITMAP> bitmap = CreateImageBitmap(resized.get(), width, height);
+  GdiObject<HBITMAP> bitmap = CreateTrueColourBitmap(width, height);
   if (!resized || !bitmap) return;  // the old image stays as it was
   SelectedObject selection(resized.get(), bitmap.get());
   if (dc_) BitBlt(resized.get(), 0, 0, oldWidth, oldHeight, dc_.get(), 0, 0, SRCCOPY);
@@ -147,9 +134,7 @@ void Canvas::ButtonUp(int button, WPARAM keys, LPARAM position) {
   WindowlessControl* pressed = button == kLeftButton ? leftPressed_ : nullptr;
   if (button == kLeftButton) leftPressed_ = nullptr;
   // After taking the press: giving the capture back forgets it.
-  if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) {
-    ReleaseCapture();
-  }
+  ReleaseCaptureWhenNoButtonHeld(window_, keys);
   if (button != kLeftButton) return;
   const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   if (!pressed || ControlAt(point) != pressed || !pressed->Click) return;

@@ -101,9 +101,7 @@ void UserControl::ButtonDown(int button, WPARAM keys, LPARAM position) {
 }
 
 void UserControl::ButtonUp(int button, WPARAM keys, LPARAM position) {
-  if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd()) {
-    ReleaseCapture();
-  }
+  ReleaseCaptureWhenNoButtonHeld(hwnd(), keys);
   // Last: the handler may close the form, and this control with it.
   OnMouseUp(MouseEventOf(button, keys, position));
 }

@@ -114,41 +114,28 @@ bool FileButtonEnabled(const DialogDriver& dialog) { return !FaceShows(dialog.fi
 // words (long words between characters), over the panel's gradient.
 CapturedPixels ExpectedFileLabel(const std::wstring& text, int panelHeight) {
   const PixelBox& box = layout::kFileLabel;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = box.width;
-  info.bmiHeader.biHeight = -box.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
-  for (int y = 0; y < box.height; ++y) {
-    HBRUSH row = CreateSolidBrush(PanelRow(box.top + y, panelHeight));
-    RECT line{0, y, box.width, y + 1};
-    FillRect(dc, &line, row);
-    DeleteObject(row);
-  }
-  LOGFONTW font{};
-  font.lfHeight = -13;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpyW(font.lfFaceName, L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF");
-  HFONT gdiFont = CreateFontIndirectW(&font);
-  HGDIOBJ previousFont = SelectObject(dc, gdiFont);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
-  RECT area{0, 0, box.width, box.height};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-            DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-  const CapturedPixels expected = CapturedPixels::FromDc(dc, box.width, box.height);
-  SelectObject(dc, previousFont);
-  DeleteObject(gdiFont);
-  SelectObject(dc, previousBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return expected;
+  return CapturedPixels::FromDrawing(box.width, box.height, [&](HDC dc) {
+    for (int y = 0; y < box.height; ++y) {
+      HBRUSH row = CreateSolidBrush(PanelRow(box.top + y, panelHeight));
+      RECT line{0, y, box.width, y + 1};
+      FillRect(dc, &line, row);
+      DeleteObject(row);
+    }
+    LOGFONTW font{};
+    font.lfHeight = -13;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpyW(font.lfFaceName, L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF");
+    HFONT gdiFont = CreateFontIndirectW(&font);
+    HGDIOBJ previousFont = SelectObject(dc, gdiFont);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    RECT area{0, 0, box.width, box.height};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    SelectObject(dc, previousFont);
+    DeleteObject(gdiFont);
+  });
 }
 
 bool SamePixels(const CapturedPixels& a, const CapturedPixels& b) {
