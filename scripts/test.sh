@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test under the bench's Wine.
-# Extra arguments go to ctest (for example: -R renderer_scene_test).
+# Installs what is missing, builds the tests' tree and runs every test under the bench's Wine,
+# then replays the fuzz targets' seed corpora (scripts/fuzz.sh).
+#
+# The tests' tree (build-ubsan/, or TEST_BUILD_DIR) is built with undefined behaviour trapped;
+# the shipped programs in build/ (scripts/run.sh) are not. ctest runs one test program per
+# bench lane, TEST_LANES lanes side by side (default 2). Extra arguments go to ctest (for
+# example: -R renderer_scene_test).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
-build=${BUILD_DIR:-$root/build}
+build=${TEST_BUILD_DIR:-$root/build-ubsan}
+lanes=${TEST_LANES:-2}
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
 # shellcheck source=bench.sh
 source "$root/scripts/bench.sh"
+
+# The Wine prefixes need nothing from the build: they are made while it runs.
+bench_prefixes "$build" "$lanes" >"$build/bench-prefixes.log" 2>&1 &
+prefixes=$!
+trap 'wait "$prefixes" 2>/dev/null' EXIT
+BUILD_DIR=$build KORVANE_CONFIGURE="-DKORVANE_TRAP_UNDEFINED=ON" "$root/scripts/build.sh"
+wait "$prefixes" || { cat "$build/bench-prefixes.log" >&2; exit 1; }
+
 trap bench_down EXIT
-bench_up "$build"
+bench_up "$build" "$lanes"
 cd "$build"
-ctest --output-on-failure --timeout 600 "$@"
+ctest --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$BENCH_DIR/lanes.json" "$@"
