@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/music_settings.h"
+#include "shell/settings/music_settings.h"
 #include "toolkit/ansi_text.h"
 
 namespace {

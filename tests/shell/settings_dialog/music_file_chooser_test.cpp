@@ -7,8 +7,8 @@
 #include <string>
 
 #include "shell/settings_dialog/music_file_chooser.h"
-#include "support/environment.h"
-#include "support/files.h"
+#include "tests/support/environment.h"
+#include "harness/files.h"
 
 namespace {
 
