@@ -202,14 +202,18 @@ bench_up() {
     printf ']}]}\n'
   } > "$BENCH_DIR/lanes.json"
 
-  # The captures must be growing, and each prefix's services started with their output away
-  # from any caller's pipe; the lanes do both side by side.
+  # The captures must be growing, and each prefix's server and services started with their
+  # output away from any caller's pipe; the lanes do both side by side.
   local starting=()
   for ((k = 1; k <= lanes; k++)); do
     (
       # shellcheck source=/dev/null
       source "$BENCH_DIR/lane$k/env"
       bench_wait_for 10 test -s "$KORVANE_CAPTURE" || echo "bench: warning: lane $k's capture is not growing" >&2
+      # A Wine server that stays for the whole run: a test program then starts without
+      # starting the prefix's server, services and desktop again, and those never inherit a
+      # test's output or its trace settings.
+      wineserver -p >/dev/null 2>&1 </dev/null
       wine cmd /c exit >/dev/null 2>&1 </dev/null || true
     ) &
     starting+=($!)

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "tests/support/send_input.h"
+#include "tests/support/unmanaged_windows.h"
 #include "harness/wait.h"
 #include "tests/support/wine_process.h"
 
@@ -42,6 +43,9 @@ bool CursorShowing() {
   GetCursorInfo(&info);
   return (info.flags & CURSOR_SHOWING) != 0;
 }
+
+// Its window closes at once on a desktop without a window manager.
+const auto* const kUnmanaged = ::testing::AddGlobalTestEnvironment(new UnmanagedWindows(L"Korvane.dll"));
 
 class RendererProgram : public ::testing::Test {
  protected:

@@ -153,7 +153,8 @@ class ProgramFolder {
 class TitledWindow {
  public:
   explicit TitledWindow(const wchar_t* title, bool visible = false) {
-    window_ = CreatePlainWindow(0, title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100);
+    window_ = visible ? ShowInactivePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100)
+                      : CreatePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100);
   }
   ~TitledWindow() { DestroyWindow(window_); }
   TitledWindow(const TitledWindow&) = delete;

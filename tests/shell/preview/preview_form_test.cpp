@@ -15,8 +15,8 @@
 namespace {
 
 HWND MakeArea(int width, int height) {
-  return CreatePlainWindow(WS_EX_TOPMOST, L"preview area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30,
-                           width, height);
+  return ShowInactivePlainWindow(WS_EX_TOPMOST, L"preview area", WS_POPUP | WS_CLIPCHILDREN, 30, 30,
+                                 width, height);
 }
 
 TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {
