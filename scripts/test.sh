@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests' tree and runs every test under the bench's Wine,
-# then replays the fuzz targets' seed corpora (scripts/fuzz.sh).
+# then replays the fuzz targets' seed corpora and fuzzes each for TEST_FUZZ_SECONDS (default
+# 5; scripts/fuzz.sh).
 #
 # The tests' tree (build-ubsan/, or TEST_BUILD_DIR) is built with undefined behaviour trapped;
 # the shipped programs in build/ (scripts/run.sh) are not. ctest runs one test program per
@@ -25,5 +26,13 @@ wait "$prefixes" || { cat "$build/bench-prefixes.log" >&2; exit 1; }
 
 trap bench_down EXIT
 bench_up "$build" "$lanes"
-cd "$build"
-ctest --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$BENCH_DIR/lanes.json" "$@"
+status=0
+(cd "$build" && ctest --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$BENCH_DIR/lanes.json" "$@") ||
+  status=$?
+bench_down
+
+# The whole suite also replays the fuzz targets' seeds and fuzzes each for a few seconds.
+if [ $# -eq 0 ]; then
+  "$root/scripts/fuzz.sh" "${TEST_FUZZ_SECONDS:-5}" || status=1
+fi
+exit $status
