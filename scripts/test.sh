@@ -23,16 +23,21 @@ prefixes=$!
 trap 'wait "$prefixes" 2>/dev/null' EXIT
 BUILD_DIR=$build KORVANE_CONFIGURE="-DKORVANE_TRAP_UNDEFINED=ON" "$root/scripts/build.sh"
 wait "$prefixes" || { cat "$build/bench-prefixes.log" >&2; exit 1; }
+built=$SECONDS
 
 trap bench_down EXIT
 bench_up "$build" "$lanes"
+up=$SECONDS
 status=0
 (cd "$build" && ctest --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$BENCH_DIR/lanes.json" "$@") ||
   status=$?
 bench_down
+tested=$SECONDS
 
 # The whole suite also replays the fuzz targets' seeds and fuzzes each for a few seconds.
 if [ $# -eq 0 ]; then
   "$root/scripts/fuzz.sh" "${TEST_FUZZ_SECONDS:-5}" || status=1
 fi
+echo "test.sh: build and Wine prefixes $built s, bench $((up - built)) s, tests $((tested - up)) s," \
+  "fuzzing $((SECONDS - tested)) s; $SECONDS s in all"
 exit $status

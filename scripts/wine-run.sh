@@ -14,5 +14,8 @@ out=$(mktemp "$BENCH_LANE_DIR/out.XXXXXX")
 wine "$@" >"$out" 2>&1 </dev/null
 rc=$?
 cat "$out"
+if [ $rc -ne 0 ]; then
+  echo "wine-run.sh: $1 ended with exit code $rc in lane ${BENCH_LANE:-?} ($WINEPREFIX, DISPLAY $DISPLAY)" >&2
+fi
 rm -f "$out"
 exit $rc
