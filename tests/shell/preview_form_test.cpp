@@ -8,7 +8,9 @@
 
 #include "preview_test_pictures.h"
 #include "shell/preview_form.h"
+#include "support/captured_pixels.h"
 #include "support/plain_window.h"
+#include "support/reference_picture.h"
 #include "support/wait.h"
 #include "toolkit/child_window.h"
 
@@ -51,6 +53,22 @@ TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
     for (size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 12.0) << "cell " << i;
     DestroyWindow(area);
   }
+}
+
+TEST(PreviewForm, AScaledPreviewIsAsKept) {
+  // 200 x 150: the picture stretched, as a larger preview area shows it.
+  HWND area = MakeArea(200, 150);
+  PreviewForm form;
+  ASSERT_TRUE(form.PlaceInto(area));
+  RECT client{0, 0, 200, 150};
+  MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  CapturedPixels shown;
+  WaitUntil([&] {
+    shown = CapturedPixels::FromScreen(client);
+    return !GetUpdateRect(form.hwnd(), nullptr, FALSE) && shown.At(199, 149) != RGB(255, 255, 255);
+  }, 5000);
+  ExpectSamePicture(shown, KORVANE_PICTURES, "preview_200x150");
+  DestroyWindow(area);
 }
 
 TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {

@@ -6,6 +6,7 @@
 
 #include "button_fixture.h"
 #include "shell/button/face_layout.h"
+#include "support/reference_picture.h"
 #include "support/test_form.h"
 
 namespace {
@@ -273,6 +274,38 @@ TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheS
     } else {
       ExpectGradientMiddle(kLight, kShade, row.what);
     }
+    ExpectSamePicture(CapturedPixels::FromPrintClient(button_->hwnd()), KORVANE_PICTURES,
+                      "face_row_" + std::to_string(row.index));
+    TearDown();
+    SetUp();
+  }
+}
+
+// The faces of the dialog's buttons, caption included, as the kept pictures show them.
+TEST_F(CommandFaceTest, TheDialogsButtonsLookAsKept) {
+  struct Case {
+    const char* name;
+    const wchar_t* caption;
+    double width, height;
+    bool enabled, visible;
+  };
+  const Case cases[] = {
+      {"face_settei", L"\u8A2D\u5B9A", 1155, 375, true, true},
+      {"face_settei_disabled", L"\u8A2D\u5B9A", 1155, 375, false, true},
+      {"face_cancel", L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99", 1155, 375, true, true},
+      {"face_file", L"...", 615, 315, true, true},
+      {"face_file_disabled", L"...", 615, 315, false, true},
+      {"face_invisible", L"\u8A2D\u5B9A", 1155, 375, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PropertyBag stored;
+    stored.Set("Caption", std::wstring(c.caption));
+    Load(stored, c.width, c.height);
+    button_->Initialize();
+    button_->Enabled(c.enabled);
+    button_->Visible(c.visible);
+    ExpectSamePicture(CapturedPixels::FromPrintClient(button_->hwnd()), KORVANE_PICTURES, c.name);
     TearDown();
     SetUp();
   }
