@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "preview_test_pictures.h"
+#include "shell/child_window.h"
 #include "shell/preview_form.h"
 #include "support/captured_pixels.h"
 #include "support/plain_window.h"
 #include "support/reference_picture.h"
 #include "support/wait.h"
-#include "toolkit/child_window.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {
   for (size_t i = 0; i < shown.rgb.size(); ++i) wrong += shown.rgb[i] != expected.rgb[i];
   EXPECT_EQ(wrong, 0) << "bytes that differ from the lattice picture";
   DestroyWindow(area);
-  EXPECT_TRUE(WaitUntil([&] { return !form.loaded(); }, 2000)) << "the form outlived its window";
+  EXPECT_TRUE(WaitUntil([&] { return !form.hwnd(); }, 2000)) << "the form outlived its window";
 }
 
 TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
@@ -72,11 +72,11 @@ TEST(PreviewForm, AScaledPreviewIsAsKept) {
 }
 
 TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
-  // With Img_Prev hidden the form's own picture shows, unscaled, in a larger area.
+  // With Img_Prev moved out of the way the form's own picture shows, unscaled, in a larger area.
   HWND area = MakeArea(200, 150);
   PreviewForm form;
   ASSERT_TRUE(form.PlaceInto(area));
-  ShowWindow(form.Img_Prev.hwnd(), SW_HIDE);
+  form.Img_Prev.Move({});
   const RgbImage expected = Committed("preview_background.bmp");
   RgbImage shown;
   WaitUntil([&] {
@@ -103,11 +103,11 @@ TEST(PreviewForm, ShowsNothingInAParentItCannotBecomeAChildOf) {
   HWND area = MakeArea(152, 112);
   for (bool refused : {true, false}) {
     SCOPED_TRACE(refused ? "SetParent refused" : "the desktop window as parent");
-    const toolkit::SetParentCall real =
-        refused ? toolkit::ReplaceSetParentCall(&RefusingSetParent) : nullptr;
+    const SetParentCall real =
+        refused ? ReplaceSetParentCall(&RefusingSetParent) : nullptr;
     PreviewForm form;
     EXPECT_FALSE(form.PlaceInto(refused ? area : GetDesktopWindow()));
-    if (real) toolkit::ReplaceSetParentCall(real);
+    if (real) ReplaceSetParentCall(real);
     EXPECT_FALSE(IsWindowVisible(form.hwnd()));
     EXPECT_EQ(GetAncestor(form.hwnd(), GA_PARENT), GetDesktopWindow());
     EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_CHILD) << "left a child without a parent";

@@ -1,9 +1,8 @@
-#include "toolkit/child_window.h"
+#include "shell/child_window.h"
 
-namespace toolkit {
 namespace {
 SetParentCall setParent = &SetParent;
-}
+}  // namespace
 
 SetParentCall ReplaceSetParentCall(SetParentCall call) {
   SetParentCall previous = setParent;
@@ -22,5 +21,3 @@ bool MakeChildOf(HWND window, HWND parent) {
   SetWindowLongA(window, GWL_STYLE, style);
   return false;
 }
-
-}  // namespace toolkit
