@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/files.h"
+#include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 
 namespace {
@@ -72,6 +74,44 @@ TEST(AnsiText, LeadBytesFollowTheCodePage) {
   EXPECT_EQ(toolkit::IsAnsiLeadByte(0xE0), doubleByte);
   EXPECT_FALSE(toolkit::IsAnsiLeadByte('\\'));
   EXPECT_FALSE(toolkit::IsAnsiLeadByte(0xB2));  // half-width katakana are one byte
+}
+
+// A volume may have no 8.3 names (their creation turned off, as on many NTFS volumes): then
+// "the call will succeed, but will return the long-name path instead" (GetShortPathNameW on
+// learn.microsoft.com). Wine makes a short name up for every long name; this keeps the rule.
+DWORD WINAPI NoShortNames(LPCWSTR longPath, LPWSTR shortPath, DWORD size) {
+  const DWORD length = static_cast<DWORD>(wcslen(longPath));
+  if (!shortPath || size <= length) return length + 1;
+  wcscpy(shortPath, longPath);
+  return length;
+}
+
+TEST(AnsiText, APathTheCodePageCannotHoldTakesItsShortFormOrNone) {
+  const wchar_t* outside = GetACP() == 932 ? L"Korvan\u00E9 \u00E9t\u00E9" : L"\u30B3\u30EB\u30F4 \u97F3\u697D";
+  TempFolder root(L"ansi path");
+  for (const wchar_t* name : {L"Plain Folder", outside}) {
+    const std::wstring path = root.File(name);
+    ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+    bool holds = false;
+    const std::string ansi = toolkit::ToAnsi(path, &holds);
+    for (bool shortNames : {true, false}) {
+      SCOPED_TRACE(Utf8(name) + (shortNames ? ", short names" : ", no short names"));
+      const toolkit::ShortPathCall real = shortNames ? nullptr : toolkit::ReplaceShortPathCall(&NoShortNames);
+      const std::optional<std::string> got = toolkit::AnsiPath(path);
+      if (real) toolkit::ReplaceShortPathCall(real);
+      if (holds) {
+        EXPECT_EQ(got, ansi) << "a name the code page holds is kept as it is";
+      } else if (shortNames) {
+        ASSERT_TRUE(got.has_value());
+        EXPECT_NE(*got, ansi);
+        const DWORD attributes = GetFileAttributesA(got->c_str());
+        EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            << "the short form must reach the folder: " << *got;
+      } else {
+        EXPECT_FALSE(got.has_value()) << "\"" << got.value_or("") << "\" reaches nothing";
+      }
+    }
+  }
 }
 
 }  // namespace
