@@ -3,8 +3,8 @@
 #include <cstring>
 #include <cwchar>
 
-#include "shell/music_settings.h"
-#include "shell/shell_messages.h"
+#include "shell/settings/music_settings.h"
+#include "shell/startup/shell_messages.h"
 #include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/message_box.h"

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "support/files.h"
-#include "support/wait.h"
-#include "support/wine_process.h"
+#include "harness/files.h"
+#include "harness/wait.h"
+#include "tests/support/wine_process.h"
 
 namespace {
 

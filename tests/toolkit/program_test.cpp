@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "support/environment.h"
-#include "support/files.h"
-#include "support/wait.h"
-#include "support/wine_process.h"
+#include "tests/support/environment.h"
+#include "harness/files.h"
+#include "harness/wait.h"
+#include "tests/support/wine_process.h"
 #include "toolkit/program.h"
 #include "toolkit/start_program_calls.h"
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-#include "button_fixture.h"
+#include "tests/shell/button/button_fixture.h"
 #include "shell/button/face_layout.h"
-#include "support/test_form.h"
+#include "tests/support/test_form.h"
 
 namespace {
 

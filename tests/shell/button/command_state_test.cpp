@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "button_fixture.h"
-#include "support/test_form.h"
-#include "support/wait.h"
+#include "tests/shell/button/button_fixture.h"
+#include "tests/support/test_form.h"
+#include "harness/wait.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "shell/settings_dialog/music_file_chooser.h"
-#include "shell/shell_messages.h"
-#include "support/environment.h"
-#include "support/files.h"
+#include "harness/files.h"
+#include "shell/startup/shell_messages.h"
+#include "tests/support/environment.h"
 #include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 

@@ -1,0 +1,108 @@
+#include "shell/saver_host/black_monitors.h"
+
+#include <utility>
+
+#include "toolkit/window.h"
+
+namespace {
+
+// Short, so that the other monitors go dark as the renderer's window appears.
+constexpr UINT kFollowMs = 100;
+
+ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM list) {
+  reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(FromRect(*area));
+  return TRUE;
+}
+
+std::vector<ScreenRect> Monitors() {
+  std::vector<ScreenRect> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
+}  // namespace
+
+// One monitor's cover: black, without a cursor, and never active.
+class BlackMonitors::BlackWindow final : public toolkit::Window {
+ public:
+  explicit BlackWindow(BlackMonitors& owner) : owner_(owner) {
+    Create(L"Korvane_Black", 0, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP,
+           L"", 0, 0, 0, 0, nullptr);
+  }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;  // a click here must leave the keyboard with the renderer
+      case WM_SETCURSOR:
+        SetCursor(nullptr);
+        return TRUE;
+      case WM_ERASEBKGND: {
+        RECT area;
+        GetClientRect(hwnd(), &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        return TRUE;
+      }
+      case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once
+        owner_.Refresh();
+        return 0;
+      default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+  }
+
+  BlackMonitors& owner_;
+};
+
+BlackMonitors::BlackMonitors() : followTimer_(kFollowMs) {
+  followTimer_.onTimer = [this] { Refresh(); };
+}
+
+BlackMonitors::~BlackMonitors() { Clear(); }
+
+void BlackMonitors::Follow(std::function<HWND()> findRenderer) {
+  findRenderer_ = std::move(findRenderer);
+  followTimer_.SetEnabled(true);
+}
+
+void BlackMonitors::Clear() {
+  followTimer_.SetEnabled(false);
+  windows_.clear();
+  coveredMonitors_.clear();
+}
+
+void BlackMonitors::Refresh() {
+  HWND renderer = findRenderer_ ? findRenderer_() : nullptr;
+  RECT area{};
+  if (!renderer || !IsWindowVisible(renderer) || !GetWindowRect(renderer, &area)) return;
+  const std::vector<ScreenRect> monitors = MonitorsToCover(Monitors(), FromRect(area));
+  if (monitors == coveredMonitors_ && FromRect(area) == coveredRenderer_) return;
+  Cover(monitors, FromRect(area));
+}
+
+void BlackMonitors::Cover(const std::vector<ScreenRect>& monitors, const ScreenRect& renderer) {
+  if (windows_.size() > monitors.size()) windows_.resize(monitors.size());
+  while (windows_.size() < monitors.size()) {
+    auto window = std::make_unique<BlackWindow>(*this);
+    if (!window->hwnd()) break;
+    windows_.push_back(std::move(window));
+  }
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    const ScreenRect& m = monitors[i];
+    // The renderer's part of a monitor it covers in part stays visible.
+    HRGN region = CreateRectRgn(0, 0, m.right - m.left, m.bottom - m.top);
+    HRGN hole = CreateRectRgn(renderer.left - m.left, renderer.top - m.top, renderer.right - m.left,
+                              renderer.bottom - m.top);
+    CombineRgn(region, region, hole, RGN_DIFF);
+    DeleteObject(hole);
+    HWND window = windows_[i]->hwnd();
+    SetWindowPos(window, HWND_TOPMOST, m.left, m.top, m.right - m.left, m.bottom - m.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);  // owned by the window on success
+  }
+  coveredMonitors_ = monitors;
+  coveredRenderer_ = renderer;
+}
