@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "harness/files.h"
+#include "tests/support/no_short_names.h"
 #include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 
@@ -76,16 +78,6 @@ TEST(AnsiText, LeadBytesFollowTheCodePage) {
   EXPECT_FALSE(toolkit::IsAnsiLeadByte(0xB2));  // half-width katakana are one byte
 }
 
-// A volume may have no 8.3 names (their creation turned off, as on many NTFS volumes): then
-// "the call will succeed, but will return the long-name path instead" (GetShortPathNameW on
-// learn.microsoft.com). Wine makes a short name up for every long name; this keeps the rule.
-DWORD WINAPI NoShortNames(LPCWSTR longPath, LPWSTR shortPath, DWORD size) {
-  const DWORD length = static_cast<DWORD>(wcslen(longPath));
-  if (!shortPath || size <= length) return length + 1;
-  wcscpy(shortPath, longPath);
-  return length;
-}
-
 TEST(AnsiText, APathTheCodePageCannotHoldTakesItsShortFormOrNone) {
   const wchar_t* outside = GetACP() == 932 ? L"Korvan\u00E9 \u00E9t\u00E9" : L"\u30B3\u30EB\u30F4 \u97F3\u697D";
   TempFolder root(L"ansi path");
@@ -96,9 +88,10 @@ TEST(AnsiText, APathTheCodePageCannotHoldTakesItsShortFormOrNone) {
     const std::string ansi = toolkit::ToAnsi(path, &holds);
     for (bool shortNames : {true, false}) {
       SCOPED_TRACE(Utf8(name) + (shortNames ? ", short names" : ", no short names"));
-      const toolkit::ShortPathCall real = shortNames ? nullptr : toolkit::ReplaceShortPathCall(&NoShortNames);
+      std::optional<NoShortNames> volume;
+      if (!shortNames) volume.emplace();
       const std::optional<std::string> got = toolkit::AnsiPath(path);
-      if (real) toolkit::ReplaceShortPathCall(real);
+      volume.reset();
       if (holds) {
         EXPECT_EQ(got, ansi) << "a name the code page holds is kept as it is";
       } else if (shortNames) {

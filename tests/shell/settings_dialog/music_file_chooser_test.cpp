@@ -4,12 +4,14 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "shell/settings_dialog/music_file_chooser.h"
 #include "harness/files.h"
 #include "shell/startup/shell_messages.h"
 #include "tests/support/environment.h"
+#include "tests/support/no_short_names.h"
 #include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 
@@ -73,16 +75,6 @@ void CALLBACK ActAsUser(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-// Volumes without 8.3 names are common on Windows (their creation is often turned off):
-// GetShortPathNameW then "will succeed, but will return the long-name path instead"
-// (GetShortPathNameW on learn.microsoft.com). Wine makes a short name up for every long name.
-DWORD WINAPI NoShortNames(LPCWSTR longPath, LPWSTR shortPath, DWORD size) {
-  const DWORD length = static_cast<DWORD>(wcslen(longPath));
-  if (!shortPath || size <= length) return length + 1;
-  wcscpy(shortPath, longPath);
-  return length;
-}
-
 TEST(MusicFileChooser, KeepsANameTheCodePageHoldsItsShortFormOrTheEarlierChoiceWithAMessage) {
   ASSERT_EQ(GetACP(), ExpectedCodePage());
   // "é" has no code page 932 form, Japanese none in 1252; UTF-8 holds both.
@@ -97,11 +89,12 @@ TEST(MusicFileChooser, KeepsANameTheCodePageHoldsItsShortFormOrTheEarlierChoiceW
       if (holds && shortNames) continue;  // a name the code page holds is never shortened
       SCOPED_TRACE(Utf8(name) + (shortNames ? ", short names" : ", no short names"));
       user = ChooserUser{path, L"", 0};
-      const toolkit::ShortPathCall real = shortNames ? nullptr : toolkit::ReplaceShortPathCall(&NoShortNames);
+      std::optional<NoShortNames> volume;
+      if (!shortNames) volume.emplace();
       const UINT_PTR timer = SetTimer(nullptr, 0, 50, ActAsUser);
       const std::optional<std::string> kept = ChooseMusicFile(nullptr, toolkit::ToAnsi(folder.path()));
       KillTimer(nullptr, timer);
-      if (real) toolkit::ReplaceShortPathCall(real);
+      volume.reset();
       if (holds) {
         EXPECT_EQ(kept, ansi);
         EXPECT_EQ(Utf8(user.message), "");
