@@ -2,12 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
-#include "harness/files.h"
-#include "tests/support/no_short_names.h"
-#include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 
 namespace {
@@ -76,35 +72,6 @@ TEST(AnsiText, LeadBytesFollowTheCodePage) {
   EXPECT_EQ(toolkit::IsAnsiLeadByte(0xE0), doubleByte);
   EXPECT_FALSE(toolkit::IsAnsiLeadByte('\\'));
   EXPECT_FALSE(toolkit::IsAnsiLeadByte(0xB2));  // half-width katakana are one byte
-}
-
-TEST(AnsiText, APathTheCodePageCannotHoldTakesItsShortFormOrNone) {
-  const wchar_t* outside = GetACP() == 932 ? L"Korvan\u00E9 \u00E9t\u00E9" : L"\u30B3\u30EB\u30F4 \u97F3\u697D";
-  TempFolder root(L"ansi path");
-  for (const wchar_t* name : {L"Plain Folder", outside}) {
-    const std::wstring path = root.File(name);
-    ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
-    bool holds = false;
-    const std::string ansi = toolkit::ToAnsi(path, &holds);
-    for (bool shortNames : {true, false}) {
-      SCOPED_TRACE(Utf8(name) + (shortNames ? ", short names" : ", no short names"));
-      std::optional<NoShortNames> volume;
-      if (!shortNames) volume.emplace();
-      const std::optional<std::string> got = toolkit::AnsiPath(path);
-      volume.reset();
-      if (holds) {
-        EXPECT_EQ(got, ansi) << "a name the code page holds is kept as it is";
-      } else if (shortNames) {
-        ASSERT_TRUE(got.has_value());
-        EXPECT_NE(*got, ansi);
-        const DWORD attributes = GetFileAttributesA(got->c_str());
-        EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            << "the short form must reach the folder: " << *got;
-      } else {
-        EXPECT_FALSE(got.has_value()) << "\"" << got.value_or("") << "\" reaches nothing";
-      }
-    }
-  }
 }
 
 }  // namespace
