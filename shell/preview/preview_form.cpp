@@ -34,11 +34,19 @@ bool PreviewForm::PlaceInto(HWND parent) {
     width = area.right - area.left;
     height = area.bottom - area.top;
   }
-  if (!Load()) return false;
+  {
+    // Made with the parent's DPI awareness, or Windows may refuse the parent: the window it
+    // hands to /p can be per-monitor aware while this program is system aware.
+    const toolkit::SameDpiAwarenessAs parentAwareness(parent);
+    if (!Load()) return false;
+  }
   HWND window = hwnd();
   if (!toolkit::MakeChildOf(window, parent)) return false;
   MoveWindow(window, 0, 0, width, height, FALSE);
   Img_Prev.Place(0, 0, width, height);
+  // A parent that died meanwhile took the form's window with it; showing would load the form
+  // again as a second, top-level preview that nothing ends.
+  if (!loaded() || !IsWindow(parent)) return false;
   Show();
   return true;
 }
