@@ -2,7 +2,7 @@
 // that only draws and swaps. The renderer's frame rate is reported against this one.
 #include <windows.h>
 
-#include "scene.h"
+#include "renderer/scene.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "gl_window.h"
+#include "renderer/gl_window.h"
 
 #include <cstring>
 
-#include "renderer_globals.h"
+#include "renderer/renderer_globals.h"
 
 HINSTANCE g_instance;
 HWND g_window;

@@ -1,4 +1,4 @@
-#include "main_loop.h"
+#include "renderer/main_loop.h"
 
 #include <windows.h>
 

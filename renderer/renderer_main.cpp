@@ -1,11 +1,11 @@
-#include "renderer_main.h"
+#include "renderer/renderer_main.h"
 
 #include <GL/gl.h>
 
-#include "gl_window.h"
-#include "main_loop.h"
-#include "renderer_globals.h"
-#include "scene.h"
+#include "renderer/gl_window.h"
+#include "renderer/main_loop.h"
+#include "renderer/renderer_globals.h"
+#include "renderer/scene.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "scene.h"
+#include "renderer/scene.h"
 
 #include <windows.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "renderer_globals.h"
+#include "renderer/renderer_globals.h"
 
 using namespace scene;
 

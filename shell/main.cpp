@@ -4,15 +4,15 @@
 
 #include <cstdint>
 
-#include "shell/file_paths.h"
-#include "shell/preview.h"
-#include "shell/saver_cursor.h"
-#include "shell/saver_host.h"
-#include "shell/settings_dialog_entry.h"
-#include "shell/settings_file.h"
-#include "shell/shell_messages.h"
-#include "shell/startup.h"
-#include "shell/startup_state.h"
+#include "shell/preview/preview.h"
+#include "shell/saver_host/saver_cursor.h"
+#include "shell/saver_host/saver_host.h"
+#include "shell/settings_dialog/settings_dialog_entry.h"
+#include "shell/settings/settings_file.h"
+#include "shell/startup/renderer_file.h"
+#include "shell/startup/shell_messages.h"
+#include "shell/startup/startup.h"
+#include "shell/startup/startup_state.h"
 #include "toolkit/program.h"
 
 namespace {
@@ -29,7 +29,7 @@ class WindowsStartupSteps final : public StartupSteps {
 
   void LoadSettings() override { ::LoadSettings(); }
 
-  bool RendererPresent() override { return FileExists(toolkit::ProgramFolderAnsi() + "\\Korvane.dll"); }
+  bool RendererPresent() override { return RendererPresentIn(toolkit::ProgramFolder()); }
 
   void ShowMissingRendererMessage() override {
     MessageBoxW(nullptr, kMissingRendererText, kApplicationTitle, MB_OK);

@@ -36,7 +36,9 @@ class StartedProgram {
   Owned<HANDLE, &CloseHandle> process_;
 };
 
-// Starts a program file as a new process with a normal, activated window and does not wait.
+// Starts a program file as a new process with a normal, activated window and does not wait;
+// first passes on this process's right to set the foreground window, so that the new
+// window can come to the front.
 // Exactly that file runs, whatever blanks its path holds; the command line is the path alone.
 StartedProgram StartProgram(const std::wstring& path);
 

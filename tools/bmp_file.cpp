@@ -1,9 +1,9 @@
-#include "bmp_file.h"
+#include "tools/bmp_file.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "little_endian.h"
+#include "tools/little_endian.h"
 
 bool WriteBmp24(const std::string& path, const RgbImage& image) {
   const int stride = (image.width * 3 + 3) & ~3;

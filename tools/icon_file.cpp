@@ -1,8 +1,8 @@
-#include "icon_file.h"
+#include "tools/icon_file.h"
 
 #include <cstdio>
 
-#include "little_endian.h"
+#include "tools/little_endian.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "bmp_file.h"
-#include "icon_file.h"
+#include "tools/bmp_file.h"
+#include "tools/icon_file.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "bmp_file.h"
-#include "gl_window.h"
-#include "preview_picture_params.h"
-#include "preview_render.h"
-#include "renderer_globals.h"
-#include "scene.h"
+#include "tools/bmp_file.h"
+#include "renderer/gl_window.h"
+#include "tools/preview_picture_params.h"
+#include "tools/preview_render.h"
+#include "renderer/renderer_globals.h"
+#include "renderer/scene.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // How the preview's lattice picture is made from the saver's scene.
-#include "bmp_file.h"
+#include "tools/bmp_file.h"
 
 // Preview area of the Display Properties dialog.
 constexpr int kPreviewWidth = 152;

@@ -1,13 +1,13 @@
-#include "preview_render.h"
+#include "tools/preview_render.h"
 
 #include <windows.h>
 #include <GL/gl.h>
 
 #include <vector>
 
-#include "preview_picture_params.h"
-#include "renderer_globals.h"
-#include "scene.h"
+#include "tools/preview_picture_params.h"
+#include "renderer/renderer_globals.h"
+#include "renderer/scene.h"
 
 RgbImage ReadFrame() {
   RgbImage frame;

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "preview_picture_params.h"
+#include "tools/preview_picture_params.h"
 
 RgbImage ResampleArea(const RgbImage& source, int width, int height) {
   RgbImage out;

@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "support/scripted_cd_drive.h"
+#include "harness/scripted_cd_drive.h"
 #include "shell/music/cd_player.h"
 #include "shell/music/mci_command.h"
 #include "shell/music/mp3_player.h"
 #include "shell/music/wav_player.h"
-#include "shell/music_settings.h"
-#include "support/sound_capture.h"
-#include "support/test_media.h"
-#include "support/wait.h"
+#include "shell/settings/music_settings.h"
+#include "harness/sound_capture.h"
+#include "harness/test_media.h"
+#include "harness/wait.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "shell/music/mci_command.h"
 #include "shell/music/mci_text.h"
-#include "shell/music_settings.h"
+#include "shell/settings/music_settings.h"
 
 bool CD_Continue = false;
 

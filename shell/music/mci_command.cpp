@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "shell/music/mci_text.h"
-#include "shell/music_settings.h"
+#include "shell/settings/music_settings.h"
 #include "toolkit/ansi_text.h"
 
 MciSendStringFunction MciSendString = mciSendStringA;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/decimal_scan.h"
+#include "shell/text/decimal_scan.h"
 
 std::string TextUpToNul(const char* buffer, std::size_t capacity) {
   const void* nul = std::memchr(buffer, '\0', capacity);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "shell/music/wave_file.h"
-#include "shell/music_settings.h"
+#include "shell/settings/music_settings.h"
 
 void WAV_Play() noexcept {
   try {

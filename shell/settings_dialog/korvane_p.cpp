@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/file_paths.h"
-#include "shell/music_settings.h"
+#include "shell/settings/file_paths.h"
+#include "shell/settings/music_settings.h"
 #include "shell/settings_dialog/background_gradient.h"
 #include "shell/settings_dialog/dialog_design.h"
 #include "shell/settings_dialog/dialog_placement.h"
@@ -17,7 +17,7 @@
 #include "shell/settings_dialog/settings_not_saved.h"
 #include "shell/settings_dialog/track_text.h"
 #include "shell/settings_dialog/zoom.h"
-#include "shell/settings_file.h"
+#include "shell/settings/settings_file.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/controls/control_site.h"
 #include "toolkit/dpi.h"

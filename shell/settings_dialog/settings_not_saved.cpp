@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/shell_messages.h"
+#include "shell/startup/shell_messages.h"
 
 void ShowSettingsNotSaved(HWND owner, SettingsSaved saved) {
   if (saved == SettingsSaved::kAll) return;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "shell/decimal_scan.h"
+#include "shell/text/decimal_scan.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "gl_window.h"
-#include "renderer_globals.h"
+#include "renderer/gl_window.h"
+#include "renderer/renderer_globals.h"
 
 class RendererWindowTest : public ::testing::Test {
  protected:

@@ -1,4 +1,4 @@
-#include "lattice_oracle.h"
+#include "tests/renderer/lattice_oracle.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The main loop's time keeping, driven by a scripted counter instead of the real one.
-#include "main_loop.h"
+#include "renderer/main_loop.h"
 
 #include <gtest/gtest.h>
 

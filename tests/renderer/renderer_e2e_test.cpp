@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "support/send_input.h"
-#include "support/wait.h"
-#include "support/wine_process.h"
+#include "tests/support/send_input.h"
+#include "harness/wait.h"
+#include "tests/support/wine_process.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "gl_fixture.h"
-#include "lattice_oracle.h"
-#include "scene.h"
+#include "tests/renderer/gl_fixture.h"
+#include "tests/renderer/lattice_oracle.h"
+#include "renderer/scene.h"
 
 namespace {
 

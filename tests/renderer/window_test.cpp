@@ -1,8 +1,8 @@
 // The renderer's window, pixel format and window procedure against the real user32 of Wine.
 #include <cstring>
 
-#include "gl_fixture.h"
-#include "renderer_main.h"
+#include "tests/renderer/gl_fixture.h"
+#include "renderer/renderer_main.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "support/environment.h"
-#include "support/files.h"
-#include "support/unmanaged_windows.h"
-#include "support/wait.h"
-#include "support/plain_window.h"
-#include "support/wine_process.h"
+#include "tests/support/environment.h"
+#include "harness/files.h"
+#include "tests/support/unmanaged_windows.h"
+#include "harness/wait.h"
+#include "tests/support/plain_window.h"
+#include "tests/support/wine_process.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "support/captured_pixels.h"
+#include "tests/support/captured_pixels.h"
 
 #include "toolkit/gdi_object.h"
 

@@ -1,4 +1,4 @@
-#include "support/environment.h"
+#include "tests/support/environment.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "support/plain_window.h"
+#include "tests/support/plain_window.h"
 
 HWND CreatePlainWindow(DWORD exStyle, const wchar_t* title, DWORD style, int left, int top,
                        int width, int height) {

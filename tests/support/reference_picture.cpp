@@ -1,12 +1,12 @@
-#include "support/reference_picture.h"
+#include "tests/support/reference_picture.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
 
-#include "bmp_file.h"
-#include "support/files.h"
+#include "tools/bmp_file.h"
+#include "harness/files.h"
 
 namespace {
 

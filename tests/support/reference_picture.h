@@ -5,7 +5,7 @@
 // (pictures\<name>.bmp) for a look.
 #include <string>
 
-#include "support/captured_pixels.h"
+#include "tests/support/captured_pixels.h"
 
 // `folder` is the test data's folder (a Windows path), `name` the picture's name without .bmp.
 void ExpectSamePicture(const CapturedPixels& shown, const std::string& folder, const std::string& name);

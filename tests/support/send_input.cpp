@@ -1,4 +1,4 @@
-#include "support/send_input.h"
+#include "tests/support/send_input.h"
 
 #include <vector>
 

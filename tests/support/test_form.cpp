@@ -1,4 +1,4 @@
-#include "support/test_form.h"
+#include "tests/support/test_form.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "support/unmanaged_windows.h"
+#include "tests/support/unmanaged_windows.h"
 
 #include <windows.h>
 

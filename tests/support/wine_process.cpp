@@ -1,8 +1,8 @@
-#include "support/wine_process.h"
+#include "tests/support/wine_process.h"
 
 #include <vector>
 
-#include "support/wait.h"
+#include "harness/wait.h"
 
 std::wstring BinDir() {
   const char* dir = KORVANE_BIN_DIR;

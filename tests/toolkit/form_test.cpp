@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "support/wait.h"
+#include "harness/wait.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 

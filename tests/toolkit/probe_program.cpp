@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/files.h"
+#include "harness/files.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/program.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <thread>
 
-#include "support/wait.h"
+#include "harness/wait.h"
 #include "toolkit/timer.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include <cstdlib>
 
-#include "bmp_file.h"
-#include "gl_window.h"
-#include "preview_picture_params.h"
-#include "preview_render.h"
-#include "renderer_globals.h"
+#include "tools/bmp_file.h"
+#include "renderer/gl_window.h"
+#include "tools/preview_picture_params.h"
+#include "tools/preview_render.h"
+#include "renderer/renderer_globals.h"
 
 namespace {
 

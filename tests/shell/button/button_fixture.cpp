@@ -1,9 +1,9 @@
-#include "button_fixture.h"
+#include "tests/shell/button/button_fixture.h"
 
 #include <map>
 
-#include "support/test_form.h"
-#include "support/wait.h"
+#include "harness/wait.h"
+#include "tests/support/test_form.h"
 #include "toolkit/timer.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "shell/button/command.h"
-#include "support/captured_pixels.h"
+#include "tests/support/captured_pixels.h"
 #include "toolkit/controls/control_site.h"
 
 using toolkit::controls::PropertyBag;

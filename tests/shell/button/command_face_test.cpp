@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "button_fixture.h"
+#include "tests/shell/button/button_fixture.h"
 #include "shell/button/face_layout.h"
-#include "support/reference_picture.h"
-#include "support/test_form.h"
+#include "tests/support/reference_picture.h"
+#include "tests/support/test_form.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The button's stored properties as its container saves and loads them with the form, the
 // notifications it gives, and how a new button sets itself up on the first read of Enabled.
-#include "button_fixture.h"
+#include "tests/shell/button/button_fixture.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "button_fixture.h"
+#include "harness/wait.h"
 #include "shell/button/button_state_machine.h"
-#include "support/test_form.h"
-#include "support/wait.h"
+#include "tests/shell/button/button_fixture.h"
+#include "tests/support/test_form.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_cd_drive.h"
+#include "harness/scripted_cd_drive.h"
 #include "shell/music/mci_command.h"
-#include "shell/music_settings.h"
+#include "shell/settings/music_settings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "command_recorder.h"
+#include "tests/shell/music/command_recorder.h"
 
 #include "shell/music/mci_command.h"
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_cd_drive.h"
-#include "shell/music_settings.h"
+#include "harness/scripted_cd_drive.h"
+#include "shell/settings/music_settings.h"
 
 namespace {
 

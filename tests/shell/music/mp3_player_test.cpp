@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "command_recorder.h"
+#include "tests/shell/music/command_recorder.h"
 #include "shell/music/mci_command.h"
-#include "shell/music_settings.h"
-#include "support/sound_capture.h"
-#include "support/test_media.h"
-#include "support/wait.h"
+#include "shell/settings/music_settings.h"
+#include "harness/sound_capture.h"
+#include "harness/test_media.h"
+#include "harness/wait.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <utility>
 
-#include "shell/music_settings.h"
-#include "support/sound_capture.h"
-#include "support/test_media.h"
-#include "support/wait.h"
-#include "support/wine_process.h"
+#include "shell/settings/music_settings.h"
+#include "harness/sound_capture.h"
+#include "harness/test_media.h"
+#include "harness/wait.h"
+#include "tests/support/wine_process.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "support/test_media.h"
+#include "harness/test_media.h"
 
 namespace {
 

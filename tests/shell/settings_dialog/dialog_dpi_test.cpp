@@ -8,12 +8,12 @@
 #include <set>
 #include <string>
 
-#include "dialog_driver.h"
+#include "tests/shell/settings_dialog/dialog_driver.h"
 #include "shell/button/skin.h"
 #include "shell/settings_dialog/dialog_resources.h"
-#include "support/captured_pixels.h"
-#include "support/unmanaged_windows.h"
-#include "support/wait.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/unmanaged_windows.h"
+#include "harness/wait.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "dialog_driver.h"
+#include "tests/shell/settings_dialog/dialog_driver.h"
 
 #include <utility>
 #include <vector>
 
-#include "support/wait.h"
+#include "harness/wait.h"
 
 namespace {
 

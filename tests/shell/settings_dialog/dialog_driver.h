@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "support/captured_pixels.h"
-#include "support/files.h"
-#include "support/wine_process.h"
+#include "tests/support/captured_pixels.h"
+#include "harness/files.h"
+#include "tests/support/wine_process.h"
 
 // A box in pixels on a window's client area.
 struct PixelBox {

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "shell/music_settings.h"
+#include "shell/settings/music_settings.h"
 #include "shell/settings_dialog/korvane_p.h"
-#include "support/captured_pixels.h"
-#include "support/reference_picture.h"
-#include "support/wait.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/reference_picture.h"
+#include "harness/wait.h"
 
 namespace {
 

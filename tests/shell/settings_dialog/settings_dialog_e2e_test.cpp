@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "dialog_driver.h"
+#include "tests/shell/settings_dialog/dialog_driver.h"
 #include "shell/button/skin.h"
 #include "shell/settings_dialog/dialog_resources.h"
-#include "support/captured_pixels.h"
-#include "support/files.h"
-#include "support/send_input.h"
-#include "support/test_media.h"
-#include "support/unmanaged_windows.h"
-#include "support/wait.h"
+#include "harness/files.h"
+#include "harness/test_media.h"
+#include "harness/wait.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/send_input.h"
+#include "tests/support/unmanaged_windows.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "support/captured_pixels.h"
-#include "support/test_form.h"
-#include "support/wait.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/test_form.h"
+#include "harness/wait.h"
 #include "toolkit/controls/label.h"
 #include "toolkit/controls/picture_box.h"
 #include "toolkit/screen_pointer.h"

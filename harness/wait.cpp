@@ -1,0 +1,29 @@
+#include "harness/wait.h"
+
+#include <windows.h>
+
+namespace {
+
+void PumpOnce() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  for (;;) {
+    PumpOnce();
+    if (condition()) return true;
+    if (GetTickCount64() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void PumpFor(unsigned ms) {
+  WaitUntil([] { return false; }, ms);
+}

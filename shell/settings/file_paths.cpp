@@ -1,0 +1,21 @@
+#include "shell/settings/file_paths.h"
+
+#include <windows.h>
+
+#include "shell/text/path_text.h"
+#include "toolkit/ansi_text.h"
+
+bool FileExists(const std::string& path) {
+  const std::string name = WithoutTrailingBackslash(path, toolkit::IsAnsiLeadByte);
+  if (name.empty()) return false;
+  // Opening as a reader would: others may be reading or writing the file meanwhile.
+  HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  return FolderPartOf(path, toolkit::IsAnsiLeadByte);
+}
