@@ -13,7 +13,6 @@
 #include "shell/startup/shell_messages.h"
 #include "shell/startup/startup.h"
 #include "shell/startup/startup_state.h"
-#include "toolkit/message_box.h"
 #include "toolkit/program.h"
 
 namespace {
@@ -33,7 +32,7 @@ class WindowsStartupSteps final : public StartupSteps {
   bool RendererPresent() override { return RendererPresentIn(toolkit::ProgramFolder()); }
 
   void ShowMissingRendererMessage() override {
-    toolkit::ShowMessageBox(kMissingRendererText, kApplicationTitle, MB_OK);
+    MessageBoxW(nullptr, kMissingRendererText, kApplicationTitle, MB_OK);
   }
 
   void ShowSettingsDialog() override { ::ShowSettingsDialog(); }

@@ -46,21 +46,8 @@ std::string ProgramFolderAnsi() {
   return AnsiPath(folder).value_or(ToAnsi(folder));
 }
 
-StartedProgram::~StartedProgram() {
-  if (process_) CloseHandle(process_);
-}
-
-StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
-  if (this != &other) {
-    if (process_) CloseHandle(process_);
-    process_ = other.process_;
-    other.process_ = nullptr;
-  }
-  return *this;
-}
-
 bool StartedProgram::Ended() const {
-  return !process_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+  return !process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT;
 }
 
 StartProgramCalls ReplaceStartProgramCalls(StartProgramCalls replacement) {

@@ -24,12 +24,15 @@ std::vector<ScreenRect> Monitors() {
 
 }  // namespace
 
-// One monitor's cover: black, without a cursor, and never active.
+// One monitor's cover: black, without a pointer, and never active.
 class BlackMonitors::BlackWindow final : public toolkit::Window {
  public:
   explicit BlackWindow(BlackMonitors& owner) : owner_(owner) {
-    Create(L"Korvane_Black", 0, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP,
-           L"", 0, 0, 0, 0, nullptr);
+    SetBackground(RGB(0, 0, 0));
+    SetPointer(nullptr);
+    Create({.className = L"Korvane_Black",
+            .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+            .style = WS_POPUP});
   }
 
  private:
@@ -37,15 +40,6 @@ class BlackMonitors::BlackWindow final : public toolkit::Window {
     switch (message) {
       case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;  // a click here must leave the keyboard with the renderer
-      case WM_SETCURSOR:
-        SetCursor(nullptr);
-        return TRUE;
-      case WM_ERASEBKGND: {
-        RECT area;
-        GetClientRect(hwnd(), &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        return TRUE;
-      }
       case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once
         owner_.Refresh();
         return 0;

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/shell/preview/preview_test_pictures.h"
-#include "shell/preview/preview_form.h"
-#include "tests/support/plain_window.h"
-#include "tests/support/unmanaged_windows.h"
 #include "harness/wait.h"
-#include "toolkit/child_window.h"
+#include "shell/preview/child_window.h"
+#include "shell/preview/preview_form.h"
+#include "tests/shell/preview/preview_test_pictures.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/plain_window.h"
+#include "tests/support/reference_picture.h"
+#include "tests/support/unmanaged_windows.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {
   for (size_t i = 0; i < shown.rgb.size(); ++i) wrong += shown.rgb[i] != expected.rgb[i];
   EXPECT_EQ(wrong, 0) << "bytes that differ from the lattice picture";
   DestroyWindow(area);
-  EXPECT_TRUE(WaitUntil([&] { return !form.loaded(); }, 2000)) << "the form outlived its window";
+  EXPECT_TRUE(WaitUntil([&] { return !form.hwnd(); }, 2000)) << "the form outlived its window";
 }
 
 TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
@@ -58,12 +60,28 @@ TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
   }
 }
 
-TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
-  // With Img_Prev hidden the form's own picture shows, unscaled, in a larger area.
+TEST(PreviewForm, AScaledPreviewIsAsKept) {
+  // 200 x 150: the picture stretched, as a larger preview area shows it.
   HWND area = MakeArea(200, 150);
   PreviewForm form;
   ASSERT_TRUE(form.PlaceInto(area));
-  ShowWindow(form.Img_Prev.hwnd(), SW_HIDE);
+  RECT client{0, 0, 200, 150};
+  MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  CapturedPixels shown;
+  WaitUntil([&] {
+    shown = CapturedPixels::FromScreen(client);
+    return !GetUpdateRect(form.hwnd(), nullptr, FALSE) && shown.At(199, 149) != RGB(255, 255, 255);
+  }, 5000);
+  ExpectSamePicture(shown, KORVANE_PICTURES, "preview_200x150");
+  DestroyWindow(area);
+}
+
+TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
+  // With Img_Prev moved out of the way the form's own picture shows, unscaled, in a larger area.
+  HWND area = MakeArea(200, 150);
+  PreviewForm form;
+  ASSERT_TRUE(form.PlaceInto(area));
+  form.Img_Prev.Move({});
   const RgbImage expected = Committed("preview_background.bmp");
   RgbImage shown;
   WaitUntil([&] {
@@ -95,7 +113,7 @@ TEST(PreviewForm, ShowsNothingInAParentItCannotBecomeAChildOf) {
   HWND area = MakeArea(152, 112);
   const struct {
     const char* name;
-    toolkit::SetParentCall setParent;  // null: the real one
+    SetParentCall setParent;  // null: the real one
     HWND parent;
   } cases[] = {
       {"SetParent refused", &RefusingSetParent, area},
@@ -104,10 +122,10 @@ TEST(PreviewForm, ShowsNothingInAParentItCannotBecomeAChildOf) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const toolkit::SetParentCall real = c.setParent ? toolkit::ReplaceSetParentCall(c.setParent) : nullptr;
+    const SetParentCall real = c.setParent ? ReplaceSetParentCall(c.setParent) : nullptr;
     PreviewForm form;
     EXPECT_FALSE(form.PlaceInto(c.parent));
-    if (real) toolkit::ReplaceSetParentCall(real);
+    if (real) ReplaceSetParentCall(real);
     EXPECT_FALSE(IsWindowVisible(form.hwnd()));
     EXPECT_EQ(GetAncestor(form.hwnd(), GA_PARENT), GetDesktopWindow());
     EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_CHILD) << "left a child without a parent";
@@ -136,14 +154,14 @@ LRESULT CALLBACK KillParentAtTheFormsNextMessage(int code, WPARAM wParam, LPARAM
 TEST(PreviewForm, NeverShowsASecondTopLevelPreviewWhenItsParentDiesBeforeItIsShown) {
   dyingParent = MakeArea(200, 150);
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, KillParentAtTheFormsNextMessage, nullptr, GetCurrentThreadId());
-  const toolkit::SetParentCall real = toolkit::ReplaceSetParentCall(&SetParentThenDie);
+  const SetParentCall real = ReplaceSetParentCall(&SetParentThenDie);
   PreviewForm form;
   const bool placed = form.PlaceInto(dyingParent);
-  toolkit::ReplaceSetParentCall(real);
+  ReplaceSetParentCall(real);
   UnhookWindowsHookEx(hook);
   EXPECT_FALSE(IsWindow(dyingParent));
   EXPECT_FALSE(placed);
-  EXPECT_FALSE(form.loaded());
+  EXPECT_EQ(form.hwnd(), nullptr);
   EXPECT_EQ(FindWindowW(nullptr, L"Preview Window"), nullptr) << "a top-level preview nothing ends";
 }
 
@@ -168,15 +186,15 @@ TEST(PreviewForm, IsMadeWithItsParentsDpiAwarenessWhereTheSystemHasOne) {
   awareParent = MakeArea(152, 112);
   for (bool systemHasIt : {true, false}) {
     SCOPED_TRACE(systemHasIt ? "Windows 10 1607 or later" : "an older Windows");
-    const toolkit::DpiAwarenessCalls real = toolkit::ReplaceDpiAwarenessCalls(
-        systemHasIt ? toolkit::DpiAwarenessCalls{&PerMonitorParent, &RecordThreadAwareness}
-                    : toolkit::DpiAwarenessCalls{});
+    const DpiAwarenessCalls real = ReplaceDpiAwarenessCalls(
+        systemHasIt ? DpiAwarenessCalls{&PerMonitorParent, &RecordThreadAwareness}
+                    : DpiAwarenessCalls{});
     awareness.clear();
     {
       PreviewForm form;
       EXPECT_TRUE(form.PlaceInto(awareParent));
     }
-    toolkit::ReplaceDpiAwarenessCalls(real);
+    ReplaceDpiAwarenessCalls(real);
     // The parent's (-4, per-monitor v2) while the window is made, then the thread's own back.
     const std::vector<std::string> expected = {"parent's asked", "-4 before", "-2 after"};
     EXPECT_EQ(awareness, systemHasIt ? expected : std::vector<std::string>());

@@ -1,6 +1,5 @@
-#include "toolkit/child_window.h"
+#include "shell/preview/child_window.h"
 
-namespace toolkit {
 namespace {
 
 SetParentCall setParent = &SetParent;
@@ -62,4 +61,3 @@ SameDpiAwarenessAs::~SameDpiAwarenessAs() {
   if (previous_) setThreadContext_(previous_);
 }
 
-}  // namespace toolkit

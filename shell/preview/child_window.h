@@ -2,8 +2,6 @@
 // Turning a top-level window into the child of a window that may belong to another program.
 #include <windows.h>
 
-namespace toolkit {
-
 // Makes `window` a child of `parent` (WS_CHILD in place of WS_POPUP). False, with the window
 // left top-level as it was, when the parent is the desktop window or the window did not end
 // up the parent's child (a parent gone meanwhile, or one that refuses a child from us).
@@ -39,4 +37,3 @@ struct DpiAwarenessCalls {
 };
 DpiAwarenessCalls ReplaceDpiAwarenessCalls(DpiAwarenessCalls calls);
 
-}  // namespace toolkit
