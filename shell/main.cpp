@@ -13,6 +13,7 @@
 #include "shell/startup/shell_messages.h"
 #include "shell/startup/startup.h"
 #include "shell/startup/startup_state.h"
+#include "toolkit/message_box.h"
 #include "toolkit/program.h"
 
 namespace {
@@ -32,7 +33,7 @@ class WindowsStartupSteps final : public StartupSteps {
   bool RendererPresent() override { return RendererPresentIn(toolkit::ProgramFolder()); }
 
   void ShowMissingRendererMessage() override {
-    MessageBoxW(nullptr, kMissingRendererText, kApplicationTitle, MB_OK);
+    toolkit::ShowMessageBox(kMissingRendererText, kApplicationTitle, MB_OK);
   }
 
   void ShowSettingsDialog() override { ::ShowSettingsDialog(); }

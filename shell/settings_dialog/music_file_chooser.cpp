@@ -7,6 +7,7 @@
 #include "shell/startup/shell_messages.h"
 #include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
+#include "toolkit/message_box.h"
 
 namespace {
 
@@ -50,8 +51,8 @@ std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& folder
   // "?" in place of the letters would be saved without a word and find nothing next time.
   std::optional<std::string> kept = toolkit::AnsiPath(path);
   if (!kept) {
-    const std::wstring text = std::wstring(kMusicFileNotKeptText) + L"\n" + path;
-    MessageBoxW(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONWARNING);
+    toolkit::ShowMessageBox(std::wstring(kMusicFileNotKeptText) + L"\n" + path, kApplicationTitle,
+                            MB_OK | MB_ICONWARNING, owner);
   }
   return kept;
 }

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "shell/startup/shell_messages.h"
+#include "toolkit/message_box.h"
 
 void ShowSettingsNotSaved(HWND owner, SettingsSaved saved) {
   if (saved == SettingsSaved::kAll) return;
   const std::wstring text =
       std::wstring(saved == SettingsSaved::kPart ? kSettingsPartlySavedText : kSettingsNotSavedText) +
       L"\n" + SettingsFileShownPath();
-  MessageBoxW(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONWARNING);
+  toolkit::ShowMessageBox(text, kApplicationTitle, MB_OK | MB_ICONWARNING, owner);
 }
