@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "shell/settings/file_paths.h"
 #include "shell/preview/preview.h"
 #include "shell/saver_host/saver_cursor.h"
 #include "shell/saver_host/saver_host.h"
 #include "shell/settings_dialog/settings_dialog_entry.h"
 #include "shell/settings/settings_file.h"
+#include "shell/startup/renderer_file.h"
 #include "shell/startup/shell_messages.h"
 #include "shell/startup/startup.h"
 #include "shell/startup/startup_state.h"
@@ -30,7 +30,7 @@ class WindowsStartupSteps final : public StartupSteps {
 
   void LoadSettings() override { ::LoadSettings(); }
 
-  bool RendererPresent() override { return FileExists(toolkit::ProgramFolderAnsi() + "\\Korvane.dll"); }
+  bool RendererPresent() override { return RendererPresentIn(toolkit::ProgramFolder()); }
 
   void ShowMissingRendererMessage() override {
     toolkit::ShowMessageBox(kMissingRendererText, kApplicationTitle, MB_OK);

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "shell/main.h"
-#include "toolkit/message_loop.h"
+#include "toolkit/form.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Main();

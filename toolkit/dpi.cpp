@@ -3,7 +3,6 @@
 #include <cmath>
 
 namespace toolkit {
-
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kHimetricPerInch = 2540.0;
@@ -22,24 +21,15 @@ int ScreenDpi() {
 
 int ScaledPixels(int pixelsAt96) { return MulDiv(pixelsAt96, ScreenDpi(), kStandardDpi); }
 
-double TwipsPerPixel(int dotsPerInch) {
-  if (dotsPerInch <= 0) dotsPerInch = kStandardDpi;
-  return kTwipsPerInch / dotsPerInch;
+int TwipsToPixels(double twips, int dpi) {
+  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-double ScreenTwipsPerPixel() { return TwipsPerPixel(ScreenDpi()); }
+double PixelsToTwips(int pixels) { return pixels * kTwipsPerInch / ScreenDpi(); }
 
-int TwipsToPixels(double twips, double twipsPerPixel) {
-  return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-double PixelsToTwips(int pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
-
-RECT TwipsToPixelRect(double left, double top, double width, double height,
-                      double twipsPerPixel) {
-  return RECT{TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel),
-              TwipsToPixels(left + width, twipsPerPixel),
-              TwipsToPixels(top + height, twipsPerPixel)};
+RECT PixelsOf(const TwipsBox& box, int dpi) {
+  return RECT{TwipsToPixels(box.left, dpi), TwipsToPixels(box.top, dpi),
+              TwipsToPixels(box.left + box.width, dpi), TwipsToPixels(box.top + box.height, dpi)};
 }
 
 int TwipsToHimetric(double twips) {

@@ -22,8 +22,6 @@ struct Font {
 bool operator==(const Font& a, const Font& b);
 inline bool operator!=(const Font& a, const Font& b) { return !(a == b); }
 
-// Character height from the point size at the given vertical resolution (96 when unknown).
-LOGFONTW LogFontOf(const Font& font, int dotsPerInchY);
 // The GDI font at the screen's resolution.
 GdiObject<HFONT> CreateFontOf(const Font& font);
 

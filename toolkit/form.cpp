@@ -1,7 +1,10 @@
 #include "toolkit/form.h"
 
+#include <functional>
 #include <utility>
 #include <vector>
+
+#include "toolkit/dpi.h"
 
 namespace toolkit {
 namespace {
@@ -9,29 +12,9 @@ namespace {
 constexpr wchar_t kFormClass[] = L"ToolkitForm";
 int g_loadedForms = 0;
 
-// A blocked GetMessage must notice that the form it waits for has gone, even when the unload
-// ran inside it (a message sent from another thread or process).
-void WakeMessageLoop() { PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); }
-
-struct DisabledWindows {
-  HWND keep;
-  std::vector<HWND>* windows;
-};
-
-BOOL CALLBACK DisableOther(HWND window, LPARAM state) {
-  auto* disabled = reinterpret_cast<DisabledWindows*>(state);
-  if (window != disabled->keep && IsWindowEnabled(window)) {
-    EnableWindow(window, FALSE);
-    disabled->windows->push_back(window);
-  }
-  return TRUE;
-}
-
 }  // namespace
 
-Form::Form(FormDesign design) : design_(std::move(design)) {
-  if (design_.background) background_.Reset(CreateSolidBrush(*design_.background));
-}
+Form::Form(FormDesign design) : design_(std::move(design)) { SetBackground(design_.background); }
 
 // The window goes with the Window base, without raising any event.
 Form::~Form() {
@@ -47,13 +30,14 @@ bool Form::Load() {
   int width = CW_USEDEFAULT;
   int height = CW_USEDEFAULT;
   if (design_.clientWidth > 0 && design_.clientHeight > 0) {
-    RECT rect{0, 0, design_.clientWidth, design_.clientHeight};
-    AdjustWindowRectEx(&rect, style, FALSE, design_.exStyle);
+    RECT rect{0, 0, TwipsToPixels(design_.clientWidth), TwipsToPixels(design_.clientHeight)};
+    AdjustWindowRectEx(&rect, style, FALSE, 0);
     width = rect.right - rect.left;
     height = rect.bottom - rect.top;
   }
-  if (!Create(kFormClass, CS_DBLCLKS, design_.exStyle, style, design_.caption.c_str(),
-              design_.left, design_.top, width, height, nullptr)) {
+  if (!Create({.className = kFormClass, .classStyle = CS_DBLCLKS, .style = style,
+               .title = design_.caption.c_str(), .left = CW_USEDEFAULT, .top = CW_USEDEFAULT,
+               .width = width, .height = height})) {
     return false;
   }
   if (design_.icon) {
@@ -74,27 +58,44 @@ void Form::Show() {
 
 void Form::ShowModal() {
   if (modal_ || !Load()) return;
-  DisabledWindows disabled{hwnd(), &disabledByModal_};
-  EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&disabled));
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM self) -> BOOL {
+        auto* form = reinterpret_cast<Form*>(self);
+        if (window != form->hwnd() && IsWindowEnabled(window)) {
+          EnableWindow(window, FALSE);
+          form->disabledByModal_.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(this));
   modal_ = true;
   Show();
-  MSG message;
-  bool quit = false;
   int quitCode = 0;
-  while (loaded_) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      quit = got == 0;
-      quitCode = static_cast<int>(message.wParam);
-      break;
-    }
-    if (PreTranslateForForm(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  const bool quit = !RunMessagesWhile([this] { return loaded_; }, quitCode);
   modal_ = false;
   EnableOtherWindows();
   if (quit) PostQuitMessage(quitCode);
+}
+
+bool Form::RunMessagesWhile(const std::function<bool()>& running, int& quitCode) {
+  MSG message;
+  while (running()) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+      quitCode = static_cast<int>(message.wParam);
+      return false;
+    }
+    Form* form = message.hwnd ? FromWindow(message.hwnd) : nullptr;
+    if (form && form->design_.dialogKeys && IsDialogMessageW(form->hwnd(), &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return true;
+}
+
+void RunMessageLoop() {
+  int quitCode = 0;
+  Form::RunMessagesWhile([] { return Form::LoadedCount() > 0; }, quitCode);
 }
 
 void Form::EnableOtherWindows() {
@@ -121,7 +122,9 @@ bool Form::Unload(UnloadReason reason) {
   // form disabled come back first, so that activation returns to them and not elsewhere.
   EnableOtherWindows();
   if (hwnd() && reason != UnloadReason::kWindowGone) DestroyWindow(hwnd());
-  WakeMessageLoop();
+  // A blocked GetMessage must notice that the form it waits for has gone, even when the
+  // unload ran inside it (a message sent from another thread or process).
+  PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
   return true;
 }
 
@@ -135,46 +138,31 @@ Form* Form::FromWindow(HWND window) {
   return nullptr;
 }
 
-bool PreTranslateForForm(MSG& message) {
-  if (!message.hwnd) return false;
-  Form* form = Form::FromWindow(message.hwnd);
-  return form && form->PreTranslateMessage(message);
-}
-
-void Form::PaintBackground(HDC dc) {
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  FillRect(dc, &client, background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE));
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool keys = design_.dialogKeys;
   switch (message) {
     case WM_CLOSE:
       Unload(UnloadReason::kUserClose);
       return 0;
-    case WM_ERASEBKGND:
-      PaintBackground(reinterpret_cast<HDC>(wParam));
-      return 1;
-    case WM_SIZE:
-      OnResize(LOWORD(lParam), HIWORD(lParam));
+    case WM_COMMAND:  // the dialog keys come as the commands of a dialog's buttons
+      if (keys && LOWORD(wParam) == IDCANCEL) Unload(UnloadReason::kUserClose);
+      if (keys && (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK)) return 0;
+      break;
+    case WM_ACTIVATE:
+      if (keys && LOWORD(wParam) == WA_INACTIVE && IsChild(hwnd(), GetFocus())) lastFocus_ = GetFocus();
+      break;
+    case WM_SETFOCUS:
+      if (!keys) break;
+      if (lastFocus_ && IsChild(hwnd(), lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+      } else if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) {
+        SetFocus(first);
+      }
       return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      OnPaint(dc, paint.rcPaint);
-      EndPaint(hwnd(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      if (lParam & PRF_ERASEBKGND) PaintBackground(reinterpret_cast<HDC>(wParam));
-      OnPaint(reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
     default:
-      return Window::HandleMessage(message, wParam, lParam);
+      break;
   }
+  return Window::HandleMessage(message, wParam, lParam);
 }
 
 void Form::OnWindowGone() {

@@ -1,15 +1,14 @@
 #pragma once
 // A top-level window with a life of its own, after the classic form model: loaded (window
 // made, still hidden), shown modeless or modal, and unloaded, each step raising an event that
-// a derived form overrides. Later controls (labels, images, picture boxes, combo box, hosted
-// user controls) are child windows of hwnd().
+// a derived form overrides. Its controls are windowless ones added to it, or child windows
+// of hwnd() (picture boxes, the combo box, hosted user controls).
 #include <windows.h>
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "toolkit/gdi_object.h"
 #include "toolkit/window.h"
 
 namespace toolkit {
@@ -21,19 +20,20 @@ enum class UnloadReason {
   kWindowGone,  // the window was destroyed from outside (with its parent, say): cannot be refused
 };
 
-// What a form is created with. Positions and sizes are pixels.
+// What a form is created with.
 struct FormDesign {
   std::wstring caption;
   // A top-level style (a form that must become a child is re-parented after Load);
   // WS_VISIBLE is ignored: Load() never shows.
   DWORD style = WS_OVERLAPPEDWINDOW;
-  DWORD exStyle = 0;
-  int left = CW_USEDEFAULT;
-  int top = CW_USEDEFAULT;
-  int clientWidth = 0;  // 0 (either one): the system's default window size
-  int clientHeight = 0;
-  std::optional<COLORREF> background;  // none: the system's dialog colour
-  HICON icon = nullptr;                // not owned; the caller keeps it alive
+  double clientWidth = 0;  // twips; 0 (either one): the system's default window size
+  double clientHeight = 0;
+  COLORREF background = kSystemColourFlag | COLOR_BTNFACE;  // or a system colour
+  HICON icon = nullptr;  // not owned; the caller keeps it alive
+  // The keyboard of a dialog: Tab and Shift+Tab move the focus along the tab stops (into
+  // picture boxes too), Escape closes as the close box does, and activating the form again
+  // gives the focus back to the control that had it (the first tab stop at first).
+  bool dialogKeys = false;
 };
 
 class Form : public Window {
@@ -55,9 +55,7 @@ class Form : public Window {
   // True when the form is not loaded afterwards.
   bool Unload() { return Unload(UnloadReason::kCode); }
 
-  bool loaded() const { return loaded_; }
-
-  // Forms loaded in this process; the program's message loop runs while it is above zero.
+  // Forms loaded in this process.
   static int LoadedCount();
   // The form that owns `window` (a form's window or one of its descendants), or null.
   static Form* FromWindow(HWND window);
@@ -68,11 +66,6 @@ class Form : public Window {
   // Return false to refuse the unload (ignored for kWindowGone).
   virtual bool OnQueryUnload(UnloadReason) { return true; }
   virtual bool OnUnload(UnloadReason) { return true; }
-  virtual void OnResize(int /*clientWidth*/, int /*clientHeight*/) {}
-  // Paints the client area; also called for WM_PRINTCLIENT so tests can paint into a memory DC.
-  virtual void OnPaint(HDC /*dc*/, const RECT& /*dirty*/) {}
-  // A message of the form's loop before dispatch; return true when it was handled.
-  virtual bool PreTranslateMessage(MSG& /*message*/) { return false; }
   // Every message; call the base for the events above and the default handling.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Destroyed from outside while loaded: the form unloads with it, without a say.
@@ -81,19 +74,22 @@ class Form : public Window {
   bool Unload(UnloadReason reason);
 
  private:
-  friend bool PreTranslateForForm(MSG& message);
-  void PaintBackground(HDC dc);
+  friend void RunMessageLoop();
+  // Dispatches this thread's messages, each offered first to the form it belongs to, while
+  // `running` holds. False on WM_QUIT (its exit code in `quitCode`).
+  static bool RunMessagesWhile(const std::function<bool()>& running, int& quitCode);
   void EnableOtherWindows();
 
   FormDesign design_;
-  Brush background_;
   bool loaded_ = false;
   bool unloading_ = false;
   bool modal_ = false;
   std::vector<HWND> disabledByModal_;  // while shown modally
+  HWND lastFocus_ = nullptr;           // the focus when the form was last left
 };
 
-// Offers a message to the form it belongs to (used by every message loop of the toolkit).
-bool PreTranslateForForm(MSG& message);
+// The program's message loop: once start-up has loaded its forms, the process lives exactly
+// as long as one of them stays loaded. Returns at once when none is, and on WM_QUIT.
+void RunMessageLoop();
 
 }  // namespace toolkit

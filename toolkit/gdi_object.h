@@ -1,31 +1,31 @@
 #pragma once
-// The owning guards for GDI handles: each releases its handle exactly once, and moving one
-// hands the handle over; none can be copied.
+// The owning guards for handles, GDI's above all: each releases its handle exactly once, and
+// moving one hands the handle over; none can be copied.
 #include <windows.h>
 
 #include <utility>
 
 namespace toolkit {
 
-// A GDI object (brush, pen, font, bitmap), deleted with the guard.
-template <typename Handle>
-class GdiObject {
+// A handle given back with `Release` when the guard goes or is reset.
+template <typename Handle, auto Release>
+class Owned {
  public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  Owned() = default;
+  explicit Owned(Handle handle) : handle_(handle) {}
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+  Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  Owned& operator=(Owned&& other) noexcept {
     if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
-  ~GdiObject() { Reset(); }
+  ~Owned() { Reset(); }
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) Release(handle_);
     handle_ = handle;
   }
 
@@ -33,6 +33,11 @@ class GdiObject {
   Handle handle_ = nullptr;
 };
 
+// A GDI object (brush, pen, font, bitmap).
+template <typename Handle>
+using GdiObject = Owned<Handle, &DeleteObject>;
+// A memory device context, made with CreateCompatibleDC.
+using MemoryDc = Owned<HDC, &DeleteDC>;
 using Brush = GdiObject<HBRUSH>;
 
 // A 32-bit top-down bitmap: true colour whatever the screen's depth. `bits` (optional) gets
@@ -49,31 +54,6 @@ inline GdiObject<HBITMAP> CreateTrueColourBitmap(int width, int height, void** b
   return GdiObject<HBITMAP>(
       CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &ignored, nullptr, 0));
 }
-
-// A memory device context, deleted with the guard.
-class MemoryDc {
- public:
-  MemoryDc() = default;
-  explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-  MemoryDc& operator=(MemoryDc&& other) noexcept {
-    if (this != &other) {
-      if (dc_) DeleteDC(dc_);
-      dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-  }
-  ~MemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  HDC get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
-
- private:
-  HDC dc_ = nullptr;
-};
 
 // Selects an object into a device context and puts the previous one back.
 class SelectedObject {

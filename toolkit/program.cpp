@@ -4,11 +4,15 @@
 
 #include <vector>
 
+#include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/command_line.h"
+#include "toolkit/start_program_calls.h"
 
 namespace toolkit {
 namespace {
+
+StartProgramCalls calls;
 
 std::wstring FolderPart(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L'\\');
@@ -38,34 +42,18 @@ std::wstring ProgramFolder() { return FolderPart(ProgramPath()); }
 
 std::string ProgramFolderAnsi() {
   const std::wstring folder = ProgramFolder();
-  bool exact = true;
-  std::string ansi = ToAnsi(folder, &exact);
-  if (exact) return ansi;
-  const DWORD size = GetShortPathNameW(folder.c_str(), nullptr, 0);
-  if (size == 0) return ansi;
-  std::wstring shortForm(size, L'\0');
-  const DWORD length = GetShortPathNameW(folder.c_str(), shortForm.data(), size);
-  if (length == 0 || length >= size) return ansi;
-  shortForm.resize(length);
-  std::string shortAnsi = ToAnsi(shortForm, &exact);
-  return exact ? shortAnsi : ansi;
-}
-
-StartedProgram::~StartedProgram() {
-  if (process_) CloseHandle(process_);
-}
-
-StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
-  if (this != &other) {
-    if (process_) CloseHandle(process_);
-    process_ = other.process_;
-    other.process_ = nullptr;
-  }
-  return *this;
+  // Without a form the A functions can reach, the folder's "?" text at least names it.
+  return AnsiPath(folder).value_or(ToAnsi(folder));
 }
 
 bool StartedProgram::Ended() const {
-  return !process_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+  return !process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT;
+}
+
+StartProgramCalls ReplaceStartProgramCalls(StartProgramCalls replacement) {
+  const StartProgramCalls previous = calls;
+  calls = replacement;
+  return previous;
 }
 
 StartedProgram StartProgram(const std::wstring& path) {
@@ -76,10 +64,14 @@ StartedProgram StartProgram(const std::wstring& path) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
+  // A window comes to the front only from a process allowed to set the foreground; ours may
+  // hold that right (started by the user or the system) while its own windows stay hidden, so
+  // it passes it on before the new process exists. Where we hold none this does nothing.
+  calls.allowSetForegroundWindow(ASFW_ANY);
   // The application name fixes the file: with blanks in an unquoted command line alone,
   // Windows would first try programs named by the path's first words.
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+  if (!calls.createProcess(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process)) {
     return StartedProgram();
   }
   CloseHandle(process.hThread);

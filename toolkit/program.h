@@ -1,6 +1,10 @@
 #pragma once
 // The running program: its argument text and folder, starting other programs, ending it.
+#include <windows.h>
+
 #include <string>
+
+#include "toolkit/gdi_object.h"
 
 namespace toolkit {
 
@@ -22,25 +26,19 @@ std::string ProgramFolderAnsi();
 class StartedProgram {
  public:
   StartedProgram() = default;
-  explicit StartedProgram(void* process) : process_(process) {}
-  ~StartedProgram();
-  StartedProgram(StartedProgram&& other) noexcept : process_(other.process_) {
-    other.process_ = nullptr;
-  }
-  StartedProgram& operator=(StartedProgram&& other) noexcept;
-  StartedProgram(const StartedProgram&) = delete;
-  StartedProgram& operator=(const StartedProgram&) = delete;
-
+  explicit StartedProgram(HANDLE process) : process_(process) {}
   // False when the process could not be created.
-  explicit operator bool() const { return process_ != nullptr; }
+  explicit operator bool() const { return static_cast<bool>(process_); }
   // True once the process has ended, and for a process that was never created.
   bool Ended() const;
 
  private:
-  void* process_ = nullptr;
+  Owned<HANDLE, &CloseHandle> process_;
 };
 
-// Starts a program file as a new process with a normal, activated window and does not wait.
+// Starts a program file as a new process with a normal, activated window and does not wait;
+// first passes on this process's right to set the foreground window, so that the new
+// window can come to the front.
 // Exactly that file runs, whatever blanks its path holds; the command line is the path alone.
 StartedProgram StartProgram(const std::wstring& path);
 

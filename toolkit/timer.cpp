@@ -51,8 +51,9 @@ void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
   auto& timers = RunningTimers();
   const auto found = timers.find(id);
   if (found == timers.end()) return;  // stopped after this tick was queued
-  Timer* timer = found->second;
-  if (timer->onTimer) timer->onTimer();
+  // A copy: the handler may destroy the form that holds the timer, and the handler with it.
+  const std::function<void()> handler = found->second->onTimer;
+  if (handler) handler();
 }
 
 }  // namespace toolkit

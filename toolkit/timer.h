@@ -21,7 +21,6 @@ class Timer {
   void SetEnabled(bool enabled);
   bool enabled() const { return enabled_; }
   void SetInterval(UINT intervalMs);
-  UINT interval() const { return interval_; }
 
   // Raised on each tick; may switch the timer off, or destroy the form that holds it.
   std::function<void()> onTimer;

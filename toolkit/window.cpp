@@ -1,14 +1,16 @@
 #include "toolkit/window.h"
 
-#include <set>
-#include <string>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "toolkit/screen_pointer.h"
 
 namespace toolkit {
 namespace {
 
-bool RegisterOnce(const wchar_t* className, UINT classStyle, WNDPROC procedure) {
-  static std::set<std::wstring> registered;
-  if (registered.count(className)) return true;
+bool Register(const wchar_t* className, UINT classStyle, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = classStyle;
@@ -16,37 +18,72 @@ bool RegisterOnce(const wchar_t* className, UINT classStyle, WNDPROC procedure) 
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.lpszClassName = className;
-  if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  registered.insert(className);
-  return true;
+  // Made once; the windows after the first find it there.
+  return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
+
+void Fill(HDC dc, const RECT& area, COLORREF colour) {
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  Brush brush(CreateSolidBrush(ScreenColour(colour)));
+  FillRect(dc, &area, brush.get());
+}
+
+// `button` 0 takes the buttons held instead.
+MouseEvent MouseEventOf(int button, WPARAM keys, LPARAM position) {
+  MouseEvent event{button, 0, GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  if (!button) {
+    event.button = ((keys & MK_LBUTTON) ? kLeftButton : 0) | ((keys & MK_RBUTTON) ? kRightButton : 0) |
+                   ((keys & MK_MBUTTON) ? kMiddleButton : 0);
+  }
+  event.shift = ((keys & MK_SHIFT) ? kShift : 0) | ((keys & MK_CONTROL) ? kControl : 0) |
+                (GetKeyState(VK_MENU) < 0 ? kAlt : 0);
+  return event;
+}
+
+// The button messages come in threes (down, up, double-click) for the left, right and middle
+// buttons in turn, as the buttons' bits do.
+int ButtonOf(UINT message) { return 1 << ((message - WM_LBUTTONDOWN) / 3); }
+bool IsDoubleClick(UINT message) { return (message - WM_LBUTTONDOWN) % 3 == 2; }
 
 }  // namespace
 
 Window::~Window() {
+  for (WindowlessControl* control : controls_) control->host_ = nullptr;
   HWND window = window_;
   Detach();
   if (window) DestroyWindow(window);
 }
 
 Window* Window::FromHandle(HWND window) {
-  if (!window || GetClassLongPtrW(window, GCLP_WNDPROC) !=
-                     reinterpret_cast<ULONG_PTR>(&Window::Procedure)) {
+  // Only a window whose procedure is ours holds our object in its user data.
+  if (!window || GetWindowLongPtrW(window, GWLP_WNDPROC) !=
+                     reinterpret_cast<LONG_PTR>(&Window::Procedure)) {
     return nullptr;
   }
   return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-bool Window::Create(const wchar_t* className, UINT classStyle, DWORD exStyle, DWORD style,
-                    const wchar_t* title, int left, int top, int width, int height, HWND parent) {
-  if (window_ || !RegisterOnce(className, classStyle, &Window::Procedure)) return false;
-  CreateWindowExW(exStyle, className, title, style, left, top, width, height, parent, nullptr,
-                  GetModuleHandleW(nullptr), this);
+bool Window::Create(const WindowArgs& args) {
+  if (window_) return false;
+  if (!args.platformClass && !Register(args.className, args.classStyle, &Window::Procedure)) {
+    return false;
+  }
+  HWND made = CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.left,
+                              args.top, args.width, args.height, args.parent, nullptr,
+                              GetModuleHandleW(nullptr), args.platformClass ? nullptr : this);
+  if (made && args.platformClass) {
+    // Bound after the platform made it; the platform class's procedure still does the work.
+    window_ = made;
+    SetWindowLongPtrW(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    platformProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::Procedure)));
+  }
   return window_ != nullptr;
 }
 
-LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window_, message, wParam, lParam);
+LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+  return platformProcedure_ ? CallWindowProcW(platformProcedure_, window_, message, wParam, lParam)
+                            : DefWindowProcW(window_, message, wParam, lParam);
 }
 
 void Window::Detach() {
@@ -63,11 +100,193 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    const WNDPROC platform = self->platformProcedure_;
     self->OnWindowGone();
     self->Detach();
-    return DefWindowProcW(window, message, wParam, lParam);
+    return platform ? CallWindowProcW(platform, window, message, wParam, lParam)
+                    : DefWindowProcW(window, message, wParam, lParam);
   }
   return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      if (dc) PaintContent(dc);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintContent(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_SIZE:
+      // A window not yet sized, or minimised, has nothing to draw.
+      if (LOWORD(lParam) == 0 || HIWORD(lParam) == 0) return 0;
+      if (image_) ResizeImage(LOWORD(lParam), HIWORD(lParam));
+      OnResize(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_SETCURSOR:
+      if (ShowPointer(wParam, lParam)) return TRUE;
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(MouseEventOf(0, wParam, lParam));
+      return 0;
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
+      Press(message, wParam, lParam);
+      return 0;
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+      Release(message, wParam, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != window_) leftPressed_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void Window::Add(WindowlessControl& control) {
+  if (control.host_) control.host_->Remove(control);
+  controls_.push_back(&control);
+  control.host_ = this;
+  Invalidate(control.Bounds());
+}
+
+void Window::Remove(WindowlessControl& control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+  if (leftPressed_ == &control) leftPressed_ = nullptr;
+  control.host_ = nullptr;
+  Invalidate(control.Bounds());
+}
+
+void Window::Invalidate(const RECT& area) {
+  if (window_) InvalidateRect(window_, &area, FALSE);
+}
+
+void Window::Refresh() {
+  if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+HDC Window::ImageDc() {
+  RECT client{};
+  if (!image_ && window_ && GetClientRect(window_, &client)) ResizeImage(client.right, client.bottom);
+  return image_.get();
+}
+
+void Window::ClearImage() {
+  if (HDC dc = ImageDc()) Fill(dc, RECT{0, 0, imageSize_.cx, imageSize_.cy}, background_);
+}
+
+void Window::SetOpaque(bool opaque) {
+  opaque_ = opaque;
+  Refresh();
+}
+
+void Window::ResizeImage(int width, int height) {
+  // A minimised window keeps the image it will show again.
+  if (width <= 0 || height <= 0 || (width == imageSize_.cx && height == imageSize_.cy)) return;
+  MemoryDc resized(CreateCompatibleDC(nullptr));
+  GdiObject<HBITMAP> bitmap = CreateTrueColourBitmap(width, height);
+  if (!resized || !bitmap) return;  // the old image stays as it was
+  SelectedObject selection(resized.get(), bitmap.get());
+  // What fits of the old image is kept, the rest is the background.
+  Fill(resized.get(), RECT{0, 0, width, height}, background_);
+  if (image_) BitBlt(resized.get(), 0, 0, imageSize_.cx, imageSize_.cy, image_.get(), 0, 0, SRCCOPY);
+  selection_ = SelectedObject();
+  bitmap_ = std::move(bitmap);
+  image_ = std::move(resized);
+  selection_ = std::move(selection);
+  imageSize_ = SIZE{width, height};
+}
+
+void Window::PaintContent(HDC dc) {
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (!opaque_) {
+    PaintParentBackground(dc);
+  } else if (image_) {
+    BitBlt(dc, 0, 0, imageSize_.cx, imageSize_.cy, image_.get(), 0, 0, SRCCOPY);
+  } else {
+    Fill(dc, client, background_);
+  }
+  for (const WindowlessControl* control : controls_) control->Paint(dc);
+}
+
+void Window::PaintParentBackground(HDC dc) const {
+  HWND parent = GetParent(window_);
+  if (!parent) return;
+  POINT origin{0, 0};
+  MapWindowPoints(window_, parent, &origin, 1);
+  POINT previous{};
+  OffsetWindowOrgEx(dc, origin.x, origin.y, &previous);
+  SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+WindowlessControl* Window::ControlAt(POINT point, bool forPointer) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    WindowlessControl* control = *it;
+    const bool wanted = forPointer ? control->Pointer() != nullptr : control->MouseDown || control->Click;
+    if (wanted && control->Enabled() && PtInRect(&control->Bounds(), point)) return control;
+  }
+  return nullptr;
+}
+
+void Window::Press(UINT message, WPARAM keys, LPARAM position) {
+  const int button = ButtonOf(message);
+  // Like a platform button, a tab stop takes the keyboard focus before the press is seen.
+  if (button == kLeftButton && (GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) && GetFocus() != window_) {
+    SetFocus(window_);
+  }
+  if (!window_) return;
+  // The release comes back here even when the pointer has left the window by then.
+  SetCapture(window_);
+  MouseEvent event = MouseEventOf(button, keys, position);
+  WindowlessControl* control = ControlAt(POINT{event.x, event.y}, false);
+  // A control's second press of a double-click is its double-click: no press, and no click.
+  const bool second = IsDoubleClick(message);
+  if (button == kLeftButton) leftPressed_ = second ? nullptr : control;
+  if (!control) return OnMouseDown(event);
+  if (second || !control->MouseDown) return;
+  event.x -= control->Bounds().left;
+  event.y -= control->Bounds().top;
+  // A copy: the handler may replace itself or remove the control.
+  auto handler = control->MouseDown;
+  handler(event);
+}
+
+void Window::Release(UINT message, WPARAM keys, LPARAM position) {
+  const int button = ButtonOf(message);
+  WindowlessControl* pressed = button == kLeftButton ? std::exchange(leftPressed_, nullptr) : nullptr;
+  // While another button is held, its release must still come here.
+  if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) ReleaseCapture();
+  const MouseEvent event = MouseEventOf(button, keys, position);
+  // Last, both: the handler may close the window, and this object with it.
+  if (!pressed) return OnMouseUp(event);
+  if (ControlAt(POINT{event.x, event.y}, false) != pressed || !pressed->Click) return;
+  auto handler = pressed->Click;  // a copy, as the object may go
+  handler();
+}
+
+bool Window::ShowPointer(WPARAM wParam, LPARAM lParam) const {
+  // Asked first for every child window too, so a busy pointer covers the whole window.
+  if (HCURSOR busy = ScreenPointerOverride()) {
+    SetCursor(busy);
+    return true;
+  }
+  if (reinterpret_cast<HWND>(wParam) != window_ || LOWORD(lParam) != HTCLIENT) return false;
+  POINT point{};
+  if (!GetCursorPos(&point) || !ScreenToClient(window_, &point)) return false;
+  const WindowlessControl* control = ControlAt(point, true);
+  SetCursor(control ? control->Pointer() : pointer_);
+  return true;
 }
 
 }  // namespace toolkit

@@ -53,17 +53,13 @@ class Command : public toolkit::controls::UserControl {
   bool Visible();
   void Visible(bool value);
 
-  const CommandFields& Fields() const { return fields_; }
-  const toolkit::controls::Label& LblMsg() const { return LblMsg_; }
-  const toolkit::Timer& TmrMouse() const { return TmrMouse_; }
-
  protected:
   void OnMouseDown(const toolkit::MouseEvent& event) override;
   void OnMouseMove(const toolkit::MouseEvent& event) override;
   void OnMouseUp(const toolkit::MouseEvent& event) override;
   void OnGotFocus() override;
   void OnLostFocus() override;
-  void OnResize() override;
+  void OnResize(int width, int height) override;
   void OnReadProperties(const toolkit::controls::PropertyBag& bag) override;
   void OnWriteProperties(toolkit::controls::PropertyBag& bag) override;
 

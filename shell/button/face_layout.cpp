@@ -3,15 +3,16 @@
 #include <cmath>
 
 std::array<BorderPiece, 8> BorderPieces(double faceWidth, double faceHeight) {
-  const int W = static_cast<int>(std::lround(faceWidth));
-  const int H = static_cast<int>(std::lround(faceHeight));
-  const int c = kCornerTwips;
-  const int w = static_cast<int>(std::lround(faceWidth - 2 * c));
-  const int h = static_cast<int>(std::lround(faceHeight - 2 * c));
-  const int sw = kSkinWidthTwips - 2 * c;   // 840
-  const int sh = kSkinHeightTwips - 2 * c;  // 255
-  const int right = kSkinWidthTwips - c;    // 900
-  const int bottom = kSkinHeightTwips - c;  // 315
+  // Whole twips, as the design measures.
+  const double W = std::lround(faceWidth);
+  const double H = std::lround(faceHeight);
+  constexpr double c = kCornerTwips;
+  const double w = std::lround(faceWidth - 2 * c);
+  const double h = std::lround(faceHeight - 2 * c);
+  constexpr double sw = kSkinWidthTwips - 2 * c;   // 840
+  constexpr double sh = kSkinHeightTwips - 2 * c;  // 255
+  constexpr double right = kSkinWidthTwips - c;    // 900
+  constexpr double bottom = kSkinHeightTwips - c;  // 315
   // The 1-twip offsets are the design's own; below a pixel, they vanish on screen.
   return {{
       {{1, 1, c, c}, {0, 0, c, c}},

@@ -6,13 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
-struct TwipRect {
-  int left, top, width, height;
-};
+#include "toolkit/twips_box.h"
 
 struct BorderPiece {
-  TwipRect destination;
-  TwipRect source;
+  toolkit::TwipsBox destination;
+  toolkit::TwipsBox source;
 };
 
 inline constexpr int kCornerTwips = 60;

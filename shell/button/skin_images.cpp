@@ -1,9 +1,12 @@
 #include "shell/button/skin_images.h"
 
+#include <string>
+
+#include "toolkit/picture.h"
+
 SkinImages::SkinImages() {
-  HINSTANCE program = GetModuleHandleA(nullptr);
   for (int i = 0; i < kSkinCount; ++i) {
-    images_[i].Reset(static_cast<HBITMAP>(LoadImageA(
-        program, SkinResourceName(static_cast<Skin>(i)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const std::string name = SkinResourceName(static_cast<Skin>(i));
+    images_[i] = toolkit::LoadPicture(std::wstring(name.begin(), name.end()).c_str());
   }
 }

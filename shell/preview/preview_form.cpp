@@ -1,31 +1,33 @@
 #include "shell/preview/preview_form.h"
 
+#include "shell/preview/child_window.h"
 #include "shell/resources/preview_resources.h"
-#include "toolkit/child_window.h"
+#include "toolkit/dpi.h"
+#include "toolkit/picture.h"
 
 namespace {
+
+// The pictures' own 152 x 112 pixels, at 15 twips a pixel.
+constexpr toolkit::TwipsBox kPictureBox{0, 0, 152 * 15, 112 * 15};
 
 toolkit::FormDesign Design() {
   toolkit::FormDesign design;
   design.caption = L"Preview Window";
   design.style = WS_POPUP | WS_CLIPCHILDREN;
   design.background = RGB(0, 0, 0);
-  design.clientWidth = 152;
-  design.clientHeight = 112;
+  design.clientWidth = kPictureBox.width;
+  design.clientHeight = kPictureBox.height;
   return design;
-}
-
-HBITMAP LoadPicture(int id) {
-  return static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
 }
 
 }  // namespace
 
 PreviewForm::PreviewForm()
     : Form(Design()),
-      background_(LoadPicture(IDB_PREVIEW_BACKGROUND)),
-      lattice_(LoadPicture(IDB_PREVIEW_LATTICE)) {}
+      background_(toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_PREVIEW_BACKGROUND))),
+      lattice_(toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_PREVIEW_LATTICE))),
+      picture_(kPictureBox),
+      Img_Prev(kPictureBox, toolkit::controls::ImageFit::Stretch) {}
 
 bool PreviewForm::PlaceInto(HWND parent) {
   RECT area{};
@@ -34,22 +36,28 @@ bool PreviewForm::PlaceInto(HWND parent) {
     width = area.right - area.left;
     height = area.bottom - area.top;
   }
-  if (!Load()) return false;
+  {
+    // Made with the parent's DPI awareness, or Windows may refuse the parent: the window it
+    // hands to /p can be per-monitor aware while this program is system aware.
+    const SameDpiAwarenessAs parentAwareness(parent);
+    if (!Load()) return false;
+  }
   HWND window = hwnd();
-  if (!toolkit::MakeChildOf(window, parent)) return false;
+  if (!MakeChildOf(window, parent)) return false;
   MoveWindow(window, 0, 0, width, height, FALSE);
-  Img_Prev.Place(0, 0, width, height);
+  Img_Prev.Move({0, 0, toolkit::PixelsToTwips(width), toolkit::PixelsToTwips(height)});
+  // A parent that died meanwhile took the form's window with it; showing would load the form
+  // again as a second, top-level preview that nothing ends.
+  if (!hwnd() || !IsWindow(parent)) return false;
   Show();
   return true;
 }
 
-void PreviewForm::OnLoad() { Img_Prev.Create(hwnd(), lattice_.get()); }
-
-// The form's own picture, at natural size; Img_Prev lies over it.
-void PreviewForm::OnPaint(HDC dc, const RECT&) {
-  BITMAP size{};
-  GetObjectW(background_.get(), sizeof size, &size);
-  DrawPicture(dc, background_.get(), 0, 0, size.bmWidth, size.bmHeight);
+void PreviewForm::OnLoad() {
+  picture_.SetPicture(background_.get());
+  Img_Prev.SetPicture(lattice_.get());
+  Add(picture_);
+  Add(Img_Prev);
 }
 
 bool PreviewForm::OnUnload(toolkit::UnloadReason) {

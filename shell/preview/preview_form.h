@@ -3,7 +3,7 @@
 // the saver. Nothing moves, nothing is read, nothing plays.
 #include <windows.h>
 
-#include "shell/preview/preview_image.h"
+#include "toolkit/controls/image.h"
 #include "toolkit/form.h"
 #include "toolkit/gdi_object.h"
 
@@ -15,13 +15,17 @@ class PreviewForm final : public toolkit::Form {
   // shown, when the form could not be loaded or made the parent's child.
   bool PlaceInto(HWND parent);
 
-  PreviewImage Img_Prev;
-
  private:
   void OnLoad() override;
-  void OnPaint(HDC dc, const RECT& dirty) override;
   bool OnUnload(toolkit::UnloadReason reason) override;
 
+  // The order is important: the pictures outlive the images showing them.
   toolkit::GdiObject<HBITMAP> background_;
   toolkit::GdiObject<HBITMAP> lattice_;
+  // The form's own picture, at its own size; Img_Prev lies over it.
+  toolkit::controls::Image picture_;
+
+ public:
+  // Stretched over the whole form.
+  toolkit::controls::Image Img_Prev;
 };

@@ -24,12 +24,15 @@ std::vector<ScreenRect> Monitors() {
 
 }  // namespace
 
-// One monitor's cover: black, without a cursor, and never active.
+// One monitor's cover: black, without a pointer, and never active.
 class BlackMonitors::BlackWindow final : public toolkit::Window {
  public:
   explicit BlackWindow(BlackMonitors& owner) : owner_(owner) {
-    Create(L"Korvane_Black", 0, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP,
-           L"", 0, 0, 0, 0, nullptr);
+    SetBackground(RGB(0, 0, 0));
+    SetPointer(nullptr);
+    Create({.className = L"Korvane_Black",
+            .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+            .style = WS_POPUP});
   }
 
  private:
@@ -37,15 +40,6 @@ class BlackMonitors::BlackWindow final : public toolkit::Window {
     switch (message) {
       case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;  // a click here must leave the keyboard with the renderer
-      case WM_SETCURSOR:
-        SetCursor(nullptr);
-        return TRUE;
-      case WM_ERASEBKGND: {
-        RECT area;
-        GetClientRect(hwnd(), &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        return TRUE;
-      }
       case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once
         owner_.Refresh();
         return 0;
@@ -70,17 +64,33 @@ void BlackMonitors::Follow(std::function<HWND()> findRenderer) {
 
 void BlackMonitors::Clear() {
   followTimer_.SetEnabled(false);
+  Uncover();
+}
+
+void BlackMonitors::Uncover() {
   windows_.clear();
   coveredMonitors_.clear();
+  coveredRenderer_ = {};
 }
 
 void BlackMonitors::Refresh() {
   HWND renderer = findRenderer_ ? findRenderer_() : nullptr;
   RECT area{};
-  if (!renderer || !IsWindowVisible(renderer) || !GetWindowRect(renderer, &area)) return;
-  const std::vector<ScreenRect> monitors = MonitorsToCover(Monitors(), FromRect(area));
-  if (monitors == coveredMonitors_ && FromRect(area) == coveredRenderer_) return;
-  Cover(monitors, FromRect(area));
+  if (!renderer || !IsWindowVisible(renderer) || !GetWindowRect(renderer, &area)) {
+    // The renderer's window has gone: its display mode is restored and the monitors move back,
+    // so covers left where they were would lie over the user's desktop until the host ends.
+    // (This may run in a cover's own WM_DISPLAYCHANGE; the cover uses nothing of itself after.)
+    Uncover();
+    return;
+  }
+  const ScreenRect rendererArea = FromRect(area);
+  const std::vector<ScreenRect> monitors = MonitorsToCover(Monitors(), rendererArea);
+  // A cover that could not be made last time is tried again.
+  if (monitors != coveredMonitors_ || !(rendererArea == coveredRenderer_) ||
+      windows_.size() != monitors.size()) {
+    Cover(monitors, rendererArea);
+  }
+  KeepAbove();
 }
 
 void BlackMonitors::Cover(const std::vector<ScreenRect>& monitors, const ScreenRect& renderer) {
@@ -99,10 +109,32 @@ void BlackMonitors::Cover(const std::vector<ScreenRect>& monitors, const ScreenR
     CombineRgn(region, region, hole, RGN_DIFF);
     DeleteObject(hole);
     HWND window = windows_[i]->hwnd();
+    // The hole first: a new cover shown whole, even for a moment, would hide the renderer.
+    if (!SetWindowRgn(window, region, IsWindowVisible(window))) DeleteObject(region);  // the window's on success
     SetWindowPos(window, HWND_TOPMOST, m.left, m.top, m.right - m.left, m.bottom - m.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);  // owned by the window on success
   }
   coveredMonitors_ = monitors;
   coveredRenderer_ = renderer;
+}
+
+void BlackMonitors::KeepAbove() {
+  auto isCover = [this](HWND window) {
+    for (const auto& cover : windows_) {
+      if (cover->hwnd() == window) return true;
+    }
+    return false;
+  };
+  for (const auto& cover : windows_) {
+    bool below = false;
+    for (HWND above = GetWindow(cover->hwnd(), GW_HWNDPREV); above && !below;
+         above = GetWindow(above, GW_HWNDPREV)) {
+      below = IsWindowVisible(above) && !isCover(above);
+    }
+    // Raised only when needed, and never activated: the keyboard stays with the renderer.
+    if (below) {
+      SetWindowPos(cover->hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+  }
 }

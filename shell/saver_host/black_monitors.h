@@ -21,7 +21,8 @@ class BlackMonitors {
 
   // From now on, covers the other monitors whenever `findRenderer` finds the renderer's
   // window, following its rectangle and the monitor layout (a display-mode change moves
-  // monitors).
+  // monitors). At every follow tick the covers go back above windows made topmost after them,
+  // a cover that could not be made is tried again, and once the window has gone the covers go.
   void Follow(std::function<HWND()> findRenderer);
   // Uncovers every monitor and stops following.
   void Clear();
@@ -31,6 +32,10 @@ class BlackMonitors {
 
   void Refresh();
   void Cover(const std::vector<ScreenRect>& monitors, const ScreenRect& renderer);
+  void Uncover();
+  // Other windows made topmost after the covers (a second taskbar, a notification, an
+  // always-on-top tool) would show over a "black" monitor for the rest of the run.
+  void KeepAbove();
 
   std::function<HWND()> findRenderer_;
   toolkit::Timer followTimer_;

@@ -11,6 +11,7 @@
 #include "shell/music/wav_player.h"
 #include "shell/text/music_file_type.h"
 #include "shell/settings/music_settings.h"
+#include "shell/startup/renderer_file.h"
 #include "shell/saver_host/renderer_watch.h"
 #include "shell/saver_host/saver_cursor.h"
 #include "toolkit/form.h"
@@ -58,7 +59,7 @@ class SaverHostForm final : public toolkit::Form {
         Timer1.SetEnabled(true);
       }
     }
-    rendererPath_ = toolkit::ProgramFolder() + L"\\Korvane.dll";
+    rendererPath_ = RendererFileIn(toolkit::ProgramFolder());
     renderer_ = toolkit::StartProgram(rendererPath_);
     blackMonitors_.Follow([] { return FindWindowA(nullptr, "Korvane_VC"); });
   }

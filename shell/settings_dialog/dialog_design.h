@@ -7,20 +7,15 @@
 
 #include "toolkit/controls/property_bag.h"
 #include "toolkit/font.h"
-
-// Left, top, width, height.
-struct TwipsBox {
-  long left;
-  long top;
-  long width;
-  long height;
-};
+#include "toolkit/twips_box.h"
 
 namespace design {
 
+using toolkit::TwipsBox;
+
 inline constexpr wchar_t kCaption[] = L"<Korvane>";
-inline constexpr long kClientWidth = 7440;
-inline constexpr long kClientHeight = 3645;
+inline constexpr double kClientWidth = 7440;
+inline constexpr double kClientHeight = 3645;
 inline constexpr COLORREF kFormBackground = RGB(128, 128, 128);
 inline constexpr COLORREF kPanelBackground = RGB(224, 224, 224);
 inline constexpr COLORREF kFormText = RGB(255, 255, 255);

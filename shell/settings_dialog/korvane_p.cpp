@@ -19,12 +19,14 @@
 #include "shell/settings_dialog/zoom.h"
 #include "shell/settings/settings_file.h"
 #include "toolkit/ansi_text.h"
-#include "toolkit/controls/screen_pointer.h"
-#include "toolkit/dpi.h"
 #include "toolkit/controls/control_site.h"
+#include "toolkit/dpi.h"
+#include "toolkit/picture.h"
+#include "toolkit/screen_pointer.h"
 
 namespace {
 
+using toolkit::TwipsBox;
 using toolkit::controls::Alignment;
 using toolkit::controls::LabelDesign;
 
@@ -33,22 +35,10 @@ constexpr int kMusicCd = 1;
 constexpr int kMusicFile = 2;
 constexpr int kIconPixels = 32;     // the window icon's and the hand pointer's own size
 
-int Px(long twips) { return toolkit::TwipsToPixels(twips, toolkit::ScreenTwipsPerPixel()); }
-
-RECT PixelBox(const TwipsBox& box) {
-  return toolkit::TwipsToPixelRect(box.left, box.top, box.width, box.height,
-                                   toolkit::ScreenTwipsPerPixel());
-}
-
-toolkit::controls::SitePlacement Placement(const TwipsBox& box) {
-  return {static_cast<double>(box.left), static_cast<double>(box.top),
-          static_cast<double>(box.width), static_cast<double>(box.height)};
-}
-
 LabelDesign Design(const TwipsBox& box, const wchar_t* caption, COLORREF colour,
                    Alignment alignment = Alignment::Left) {
   LabelDesign label;
-  label.bounds = PixelBox(box);
+  label.bounds = box;
   label.caption = caption;
   label.font = design::DialogFont();
   label.foreColour = colour;
@@ -73,14 +63,14 @@ LabelDesign FileNameDesign() {
 
 toolkit::controls::ComboBoxDesign TrackBoxDesign() {
   toolkit::controls::ComboBoxDesign combo;
-  combo.bounds = PixelBox(design::kBGM_Repeat);
+  combo.bounds = design::kBGM_Repeat;
   combo.font = design::PanelFont();
   return combo;
 }
 
 toolkit::controls::PictureBoxDesign PanelDesign() {
   toolkit::controls::PictureBoxDesign panel;
-  panel.bounds = PixelBox(design::kPic_C);
+  panel.bounds = design::kPic_C;
   panel.background = design::kPanelBackground;
   return panel;
 }
@@ -90,9 +80,10 @@ toolkit::FormDesign FormDesignOfDialog() {
   form.caption = design::kCaption;
   // A fixed single border: a caption with the close box, no sizing.
   form.style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  form.clientWidth = Px(design::kClientWidth);
-  form.clientHeight = Px(design::kClientHeight);
+  form.clientWidth = design::kClientWidth;
+  form.clientHeight = design::kClientHeight;
   form.background = design::kFormBackground;
+  form.dialogKeys = true;
   // Shared: the system keeps it for the whole run.
   form.icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                             MAKEINTRESOURCEW(IDI_KORVANE), IMAGE_ICON,
@@ -100,11 +91,6 @@ toolkit::FormDesign FormDesignOfDialog() {
                                             toolkit::ScaledPixels(kIconPixels),
                                             LR_SHARED));
   return form;
-}
-
-HBITMAP LoadPicture(int id) {
-  return static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
 }
 
 // Horizontal lines, one per pixel row, from the top edge to the bottom one inclusive.
@@ -122,7 +108,7 @@ void PaintGradient(HDC dc, int width, int height, RowColour (*colourOf)(int leve
 void SiteButton(Command& button, HWND parent, const TwipsBox& box,
                 const toolkit::controls::PropertyBag& stored) {
   button.SetAmbientFont(design::DialogFont());
-  toolkit::controls::SiteControl(button, parent, Placement(box), &stored);
+  toolkit::controls::SiteControl(button, parent, box, &stored);
 }
 
 std::int16_t ToInt16(long value) {
@@ -134,13 +120,14 @@ std::int16_t ToInt16(long value) {
 
 Korvane_P::Korvane_P()
     : Form(FormDesignOfDialog()),
-      canvas_(design::kFormBackground),
+      Img_Ra{toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_MARK_OFF)),
+             toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_MARK_ON))},
       Pic_C(PanelDesign()),
-      Shape3(PixelBox(design::kShape3)),
+      Shape3(design::kShape3),
       lbl15(Design(design::kLbl15, design::kLbl15Caption, design::kPanelText, Alignment::Centre)),
-      Img_BGM{{toolkit::controls::Image(PixelBox(design::kImg_BGM[0])),
-               toolkit::controls::Image(PixelBox(design::kImg_BGM[1])),
-               toolkit::controls::Image(PixelBox(design::kImg_BGM[2]))}},
+      Img_BGM{{toolkit::controls::Image(design::kImg_BGM[0]),
+               toolkit::controls::Image(design::kImg_BGM[1]),
+               toolkit::controls::Image(design::kImg_BGM[2])}},
       lbl_BGM{{toolkit::controls::Label(Design(design::kLbl_BGM[0], design::kLbl_BGMCaption[0],
                                                design::kPanelText)),
                toolkit::controls::Label(Design(design::kLbl_BGM[1], design::kLbl_BGMCaption[1],
@@ -151,36 +138,32 @@ Korvane_P::Korvane_P()
       lbl14(Design(design::kLbl14, design::kLbl14Caption, design::kPanelText)),
       lbl_Fname(FileNameDesign()),
       lbl7(Design(design::kLbl7, design::kLbl7Caption, design::kFormText)),
-      lbl_URL(LinkDesign()) {
-  Img_Ra[0].Reset(LoadPicture(IDB_MARK_OFF));
-  Img_Ra[1].Reset(LoadPicture(IDB_MARK_ON));
-}
+      lbl_URL(LinkDesign()) {}
 
 Korvane_P::~Korvane_P() = default;
 
 void Korvane_P::CreateControls() {
   HWND form = hwnd();
-  canvas_.Add(lbl7);
-  canvas_.Add(lbl_URL);
+  Add(lbl7);
+  Add(lbl_URL);
   lbl_URL.SetPointer(static_cast<HCURSOR>(LoadImageW(
       GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR,
       toolkit::ScaledPixels(kIconPixels), toolkit::ScaledPixels(kIconPixels), LR_SHARED)));
   lbl_URL.Click = [this] { lbl_URL_Click(); };
 
   // The panel paints itself whenever it gets a size, the first one included.
-  Pic_C.canvas().Resized = [this](int width, int height) { PaintPanel(width, height); };
+  Pic_C.Resized = [this](int width, int height) { PaintPanel(width, height); };
   Pic_C.Create(form);
-  toolkit::controls::Canvas& panel = Pic_C.canvas();
-  panel.Add(Shape3);
-  panel.Add(lbl15);
+  Pic_C.Add(Shape3);
+  Pic_C.Add(lbl15);
   for (int i = 0; i < 3; ++i) {
-    panel.Add(Img_BGM[i]);
-    panel.Add(lbl_BGM[i]);
+    Pic_C.Add(Img_BGM[i]);
+    Pic_C.Add(lbl_BGM[i]);
     Img_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { Img_BGM_MouseDown(i); };
     lbl_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { lbl_BGM_MouseDown(i); };
   }
-  panel.Add(lbl14);
-  panel.Add(lbl_Fname);
+  Pic_C.Add(lbl14);
+  Pic_C.Add(lbl_Fname);
 
   // Created in tab order: the track box, the file button, then 設定 and ｷｬﾝｾﾙ.
   BGM_Repeat.Create(Pic_C.hwnd());
@@ -190,8 +173,6 @@ void Korvane_P::CreateControls() {
   Cmd_File.Click = [this] { Cmd_File_Click(); };
   Cmd_Set.Click = [this] { Cmd_Set_Click(); };
   Cmd_Can.Click = [this] { Cmd_Can_Click(); };
-
-  keys_.Escape = [this] { Unload(toolkit::UnloadReason::kUserClose); };
 }
 
 void Korvane_P::OnLoad() {
@@ -216,19 +197,18 @@ void Korvane_P::Form_Load() {
   LastResult = read;
   OpenPoint = read ? POINT{ToInt16(pointer.x), ToInt16(pointer.y)} : POINT{0, 0};
   ZoomOpen(hwnd(), OpenPoint);
-  toolkit::controls::SetScreenPointer(toolkit::controls::ScreenPointer::Default);
+  toolkit::SetScreenPointer(toolkit::ScreenPointer::Default);
 }
 
 void Korvane_P::PlaceOnScreen() {
   RECT window{};
   if (!GetWindowRect(hwnd(), &window)) return;
-  const double perPixel = toolkit::ScreenTwipsPerPixel();
-  const auto twips = [perPixel](long pixels) { return static_cast<long>(pixels * perPixel); };
+  const auto twips = [](long pixels) { return static_cast<long>(toolkit::PixelsToTwips(pixels)); };
   const TwipsPoint place = DialogPosition(twips(GetSystemMetrics(SM_CXSCREEN)),
                                           twips(GetSystemMetrics(SM_CYSCREEN)),
                                           twips(window.right - window.left),
                                           twips(window.bottom - window.top));
-  SetWindowPos(hwnd(), nullptr, Px(place.left), Px(place.top), 0, 0,
+  SetWindowPos(hwnd(), nullptr, toolkit::TwipsToPixels(place.left), toolkit::TwipsToPixels(place.top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -275,10 +255,10 @@ void Korvane_P::Cmd_File_Click() {
 }
 
 void Korvane_P::lbl_URL_Click() {
-  toolkit::controls::SetScreenPointer(toolkit::controls::ScreenPointer::Hourglass);
+  toolkit::SetScreenPointer(toolkit::ScreenPointer::Hourglass);
   ShellExecuteA(hwnd(), "open", toolkit::ToAnsi(lbl_URL.Caption()).c_str(), "", "",
                 SW_SHOWNORMAL);
-  toolkit::controls::SetScreenPointer(toolkit::controls::ScreenPointer::Default);
+  toolkit::SetScreenPointer(toolkit::ScreenPointer::Default);
 }
 
 bool Korvane_P::OnUnload(toolkit::UnloadReason) {
@@ -288,22 +268,14 @@ bool Korvane_P::OnUnload(toolkit::UnloadReason) {
 
 void Korvane_P::Form_Unload() { ZoomClose(hwnd(), OpenPoint); }
 
-void Korvane_P::OnResize(int, int) { Form_Resize(); }
+void Korvane_P::OnResize(int width, int height) { Form_Resize(width, height); }
 
-void Korvane_P::Form_Resize() {
-  PaintGradient(canvas_.dc(), canvas_.width(), canvas_.height(), FormRowColour);
-  canvas_.Refresh();
+void Korvane_P::Form_Resize(int width, int height) {
+  PaintGradient(ImageDc(), width, height, FormRowColour);
+  Refresh();
 }
 
 void Korvane_P::PaintPanel(int width, int height) {
-  PaintGradient(Pic_C.canvas().dc(), width, height, PanelRowColour);
-}
-
-bool Korvane_P::PreTranslateMessage(MSG& message) { return keys_.PreTranslate(hwnd(), message); }
-
-LRESULT Korvane_P::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (canvas_.HandleMessage(hwnd(), message, wParam, lParam, result)) return result;
-  if (keys_.HandleMessage(hwnd(), message, wParam, lParam, result)) return result;
-  return Form::HandleMessage(message, wParam, lParam);
+  PaintGradient(Pic_C.ImageDc(), width, height, PanelRowColour);
+  Pic_C.Refresh();
 }

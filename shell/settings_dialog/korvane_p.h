@@ -9,9 +9,7 @@
 #include <cstdint>
 
 #include "shell/button/command.h"
-#include "toolkit/controls/canvas.h"
 #include "toolkit/controls/combo_box.h"
-#include "toolkit/controls/dialog_keys.h"
 #include "toolkit/controls/image.h"
 #include "toolkit/controls/label.h"
 #include "toolkit/controls/picture_box.h"
@@ -27,13 +25,11 @@ class Korvane_P : public toolkit::Form {
  protected:
   void OnLoad() override;
   bool OnUnload(toolkit::UnloadReason reason) override;
-  void OnResize(int clientWidth, int clientHeight) override;
-  bool PreTranslateMessage(MSG& message) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnResize(int width, int height) override;
 
  private:
   void Form_Load();
-  void Form_Resize();
+  void Form_Resize(int width, int height);
   void Form_Unload();
   void Cmd_Set_Click();
   void Cmd_Can_Click();
@@ -48,11 +44,8 @@ class Korvane_P : public toolkit::Form {
   void ShowMarks(int chosen);
   void PaintPanel(int width, int height);
 
-  // The order is important: the pictures outlive the images showing them, and the canvas
-  // outlives the windowless controls drawn on it.
+  // The order is important: the pictures outlive the images showing them.
   toolkit::GdiObject<HBITMAP> Img_Ra[2];  // 0 not chosen, 1 chosen
-  toolkit::controls::Canvas canvas_;
-  toolkit::controls::DialogKeys keys_;
   toolkit::controls::PictureBox Pic_C;
   toolkit::controls::Shape Shape3;
   toolkit::controls::Label lbl15;

@@ -1,37 +1,42 @@
 #include "shell/settings_dialog/music_file_chooser.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "shell/settings/music_settings.h"
+#include "shell/startup/shell_messages.h"
+#include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
+#include "toolkit/message_box.h"
 
 namespace {
 
 // "BGMﾌｧｲﾙ (MP3 WAV)" and "ﾌｧｲﾙを開く".
 constexpr wchar_t kFilterDescription[] = L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)";
-constexpr char kFilterPattern[] = "*.MP3;*.WAV";
+constexpr wchar_t kFilterPattern[] = L"*.MP3;*.WAV";
 constexpr wchar_t kTitle[] = L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F";
 
 }  // namespace
 
 void PrepareMusicFileRecord(MusicFileRecord& out, HWND owner, const std::string& folder) {
-  out.filter = toolkit::ToAnsi(kFilterDescription);
-  out.filter.push_back('\0');
+  out.filter = kFilterDescription;
+  out.filter.push_back(L'\0');
   out.filter += kFilterPattern;
-  out.filter.push_back('\0');  // the list ends with an empty entry; c_str() adds the last NUL
-  out.title = toolkit::ToAnsi(kTitle);
-  std::memset(out.file, 0, sizeof out.file);
-  std::memset(out.fileTitle, 0, sizeof out.fileTitle);
+  out.filter.push_back(L'\0');  // the list ends with an empty entry; c_str() adds the last NUL
+  out.title = kTitle;
+  out.folder = toolkit::FromAnsi(folder);
+  std::wmemset(out.file, 0, kMusicFileBufferSize);
+  std::wmemset(out.fileTitle, 0, kMusicFileBufferSize);
   std::memset(&out.record, 0, sizeof out.record);
-  out.record.lStructSize = sizeof(OPENFILENAMEA);
+  out.record.lStructSize = sizeof(OPENFILENAMEW);
   out.record.hwndOwner = owner;
-  out.record.hInstance = GetModuleHandleA(nullptr);
+  out.record.hInstance = GetModuleHandleW(nullptr);
   out.record.lpstrFilter = out.filter.c_str();
   out.record.lpstrFile = out.file;
   out.record.nMaxFile = kMusicFileBufferSize;
   out.record.lpstrFileTitle = out.fileTitle;
   out.record.nMaxFileTitle = kMusicFileBufferSize;
-  out.record.lpstrInitialDir = folder.c_str();
+  out.record.lpstrInitialDir = out.folder.c_str();
   out.record.lpstrTitle = out.title.c_str();
   out.record.Flags = 0;
 }
@@ -39,8 +44,15 @@ void PrepareMusicFileRecord(MusicFileRecord& out, HWND owner, const std::string&
 std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& folder) {
   MusicFileRecord chooser;
   PrepareMusicFileRecord(chooser, owner, folder);
-  const BOOL chosen = GetOpenFileNameA(&chooser.record);
+  const BOOL chosen = GetOpenFileNameW(&chooser.record);
   LastResult = chosen;
   if (chosen <= 0) return std::nullopt;
-  return std::string(chooser.file, strnlen(chooser.file, kMusicFileBufferSize));
+  const std::wstring path(chooser.file, wcsnlen(chooser.file, kMusicFileBufferSize));
+  // "?" in place of the letters would be saved without a word and find nothing next time.
+  std::optional<std::string> kept = toolkit::AnsiPath(path);
+  if (!kept) {
+    toolkit::ShowMessageBox(std::wstring(kMusicFileNotKeptText) + L"\n" + path, kApplicationTitle,
+                            MB_OK | MB_ICONWARNING, owner);
+  }
+  return kept;
 }

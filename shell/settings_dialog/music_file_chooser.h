@@ -1,26 +1,28 @@
 #pragma once
-// The open-file dialog in which the user picks the MP3 or WAV file, through the ANSI common
-// dialog so that the chosen path is in the form the settings file keeps.
+// The open-file dialog in which the user picks the MP3 or WAV file. It is the wide dialog, so
+// that a name outside the ANSI code page comes back whole; the settings file holds ANSI text,
+// so such a name is kept in its short (8.3) form, or refused with a message.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
-// The record as it is handed over: its filter and title are in the system's ANSI code page,
-// the buffers are the caller's (255 characters each, all NUL).
+// The record as it is handed over: the buffers are the caller's (255 characters each, all NUL).
 struct MusicFileRecord {
-  std::string filter;  // "BGMﾌｧｲﾙ (MP3 WAV)" NUL "*.MP3;*.WAV" NUL NUL
-  std::string title;   // "ﾌｧｲﾙを開く"
-  char file[255];
-  char fileTitle[255];
-  OPENFILENAMEA record;
+  std::wstring filter;  // "BGMﾌｧｲﾙ (MP3 WAV)" NUL "*.MP3;*.WAV" NUL NUL
+  std::wstring title;   // "ﾌｧｲﾙを開く"
+  std::wstring folder;
+  wchar_t file[255];
+  wchar_t fileTitle[255];
+  OPENFILENAMEW record;
 };
 
 inline constexpr DWORD kMusicFileBufferSize = 255;
 
-// Fills `out` for a chooser owned by `owner` that opens in `folder`.
+// Fills `out` for a chooser owned by `owner` that opens in `folder` (ANSI text, as kept).
 void PrepareMusicFileRecord(MusicFileRecord& out, HWND owner, const std::string& folder);
 
-// Shows the chooser and waits; the chosen path, or nothing when the user cancelled or the
-// chooser failed. The chooser's result goes to LastResult.
+// Shows the chooser and waits; the chosen path as the settings file keeps it, or nothing when
+// the user cancelled, the chooser failed, or the name has no form the ANSI code page holds
+// (then a message owned by `owner` has said so). The chooser's result goes to LastResult.
 std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& folder);

@@ -19,3 +19,12 @@ inline constexpr wchar_t kSettingsPartlySavedText[] =
     L"\u8A2D\u5B9A\u306E\u4E00\u90E8\u3057\u304B\u4FDD\u5B58\u3067\u304D\u307E\u305B\u3093\u3067"
     L"\u3057\u305F\u3002\u6B21\u306E\uFF8C\uFF67\uFF72\uFF99\u306B\u66F8\u304D\u8FBC\u3081\u307E"
     L"\u305B\u3093\uFF1A";
+
+// Followed by a line break and the chosen file's path: a name the settings file could not
+// hold, so the choice made before stays.
+// "次のﾌｧｲﾙは、名前にこのｼｽﾃﾑで保存できない文字があるため選べません。前に選んだﾌｧｲﾙのままです："
+inline constexpr wchar_t kMusicFileNotKeptText[] =
+    L"\u6B21\u306E\uFF8C\uFF67\uFF72\uFF99\u306F\u3001\u540D\u524D\u306B\u3053\u306E\uFF7C\uFF7D"
+    L"\uFF83\uFF91\u3067\u4FDD\u5B58\u3067\u304D\u306A\u3044\u6587\u5B57\u304C\u3042\u308B\u305F"
+    L"\u3081\u9078\u3079\u307E\u305B\u3093\u3002\u524D\u306B\u9078\u3093\u3060\uFF8C\uFF67\uFF72"
+    L"\uFF99\u306E\u307E\u307E\u3067\u3059\uFF1A";

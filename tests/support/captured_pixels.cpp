@@ -11,7 +11,7 @@ std::vector<COLORREF> Capture(int width, int height, Draw draw) {
   if (width <= 0 || height <= 0) return pixels;
   void* bits = nullptr;
   const toolkit::GdiObject<HBITMAP> bitmap = toolkit::CreateTrueColourBitmap(width, height, &bits);
-  const toolkit::MemoryDc dc(nullptr);
+  const toolkit::MemoryDc dc(CreateCompatibleDC(nullptr));
   if (!bitmap || !dc) return pixels;
   const toolkit::SelectedObject selected(dc.get(), bitmap.get());
   // Poison first, so a pixel nobody painted cannot pass for a painted one.

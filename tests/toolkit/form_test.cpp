@@ -11,7 +11,6 @@
 
 #include "harness/wait.h"
 #include "toolkit/form.h"
-#include "toolkit/message_loop.h"
 #include "toolkit/timer.h"
 
 namespace {
@@ -47,7 +46,6 @@ class RecordingForm : public Form {
   bool refuseUnload = false;
   std::function<void()> onLoad;
   std::function<void()> onDestroy;
-  bool painted = false;
 
  protected:
   void OnLoad() override {
@@ -62,7 +60,6 @@ class RecordingForm : public Form {
     events.push_back(std::string("unload:") + Name(reason));
     return !refuseUnload;
   }
-  void OnPaint(HDC, const RECT&) override { painted = true; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_DESTROY && onDestroy) onDestroy();
     return Form::HandleMessage(message, wParam, lParam);
@@ -102,7 +99,6 @@ class FormTest : public ::testing::Test {
 TEST_F(FormTest, LoadMakesAHiddenWindowThatATitleSearchFinds) {
   RecordingForm form(L"toolkit hidden form");
   ASSERT_TRUE(form.Load());
-  EXPECT_TRUE(form.loaded());
   EXPECT_EQ(Form::LoadedCount(), loadedBefore_ + 1);
   ASSERT_NE(form.hwnd(), nullptr);
   EXPECT_FALSE(IsWindowVisible(form.hwnd()));
@@ -119,7 +115,7 @@ TEST_F(FormTest, UnloadAsksFirstThenUnloadsAndDestroysTheWindow) {
   HWND window = form.hwnd();
   EXPECT_TRUE(form.Unload());
   EXPECT_EQ(form.events, Events({"load", "query:code", "unload:code"}));
-  EXPECT_FALSE(form.loaded());
+  EXPECT_FALSE(form.hwnd());
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(form.hwnd(), nullptr);
   EXPECT_TRUE(form.Unload()) << "unloading an unloaded form is no error";
@@ -132,7 +128,7 @@ TEST_F(FormTest, ARefusalInEitherEventKeepsTheFormLoaded) {
   form.refuseQuery = true;
   EXPECT_FALSE(form.Unload());
   EXPECT_EQ(form.events, Events({"load", "query:code"})) << "a refused query skips OnUnload";
-  EXPECT_TRUE(form.loaded());
+  EXPECT_TRUE(form.hwnd());
   form.refuseQuery = false;
   form.refuseUnload = true;
   EXPECT_FALSE(form.Unload());
@@ -150,7 +146,7 @@ TEST_F(FormTest, ACloseRequestFromOutsideUnloadsAsTheUsersClose) {
   EXPECT_TRUE(IsWindow(window)) << "WM_CLOSE must go through QueryUnload, which refused";
   form.refuseQuery = false;
   PostMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return !form.loaded(); }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return !form.hwnd(); }, 5000));
   EXPECT_EQ(form.events, Events({"load", "query:user", "query:user", "unload:user"}));
   EXPECT_FALSE(IsWindow(window));
 }
@@ -160,7 +156,7 @@ TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormWithoutASay) {
   ASSERT_TRUE(form.Load());
   form.refuseQuery = true;
   DestroyWindow(form.hwnd());
-  EXPECT_FALSE(form.loaded());
+  EXPECT_FALSE(form.hwnd());
   EXPECT_EQ(form.hwnd(), nullptr);
   EXPECT_EQ(form.events, Events({"load", "query:gone", "unload:gone"}));
 }
@@ -175,8 +171,8 @@ TEST_F(FormTest, AFormMadeAChildGoesWithItsParentWindow) {
   SetParent(child.hwnd(), parent.hwnd());
   EXPECT_EQ(Form::FromWindow(child.hwnd()), &child);
   DestroyWindow(parent.hwnd());
-  EXPECT_FALSE(parent.loaded());
-  EXPECT_FALSE(child.loaded());
+  EXPECT_FALSE(parent.hwnd());
+  EXPECT_FALSE(child.hwnd());
   EXPECT_EQ(child.events, Events({"load", "query:gone", "unload:gone"}));
 }
 
@@ -197,11 +193,11 @@ TEST_F(FormTest, OnLoadRunsWithTheWindowMadeAndMayUnloadAgain) {
   EXPECT_EQ(form.events, Events({"load", "query:code", "unload:code"}));
 }
 
-TEST_F(FormTest, TheDesignGivesTheClientSizeAndTheBackground) {
+TEST_F(FormTest, TheDesignGivesTheClientSizeInTwipsAndTheBackground) {
   FormDesign design = Design(L"toolkit sized form");
   design.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  design.clientWidth = 200;
-  design.clientHeight = 100;
+  design.clientWidth = 3000;  // 200 pixels at 96 DPI
+  design.clientHeight = 1500;
   design.background = RGB(10, 200, 30);
   RecordingForm form(design);
   ASSERT_TRUE(form.Load());
@@ -222,8 +218,37 @@ TEST_F(FormTest, TheDesignGivesTheClientSizeAndTheBackground) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(pixel, RGB(10, 200, 30)) << std::hex << pixel;
-  EXPECT_TRUE(form.painted);
   form.Unload();
+}
+
+// Counts the live copies of a timer handler's captures.
+struct Capture {
+  static int live;
+  static int liveAfterDestroy;
+  Capture() { ++live; }
+  Capture(const Capture&) { ++live; }
+  ~Capture() { --live; }
+};
+int Capture::live = 0;
+int Capture::liveAfterDestroy = -1;
+
+// A form whose timer is one of its members.
+class TimedForm : public RecordingForm {
+ public:
+  toolkit::Timer timer{10, true};
+};
+
+TEST_F(FormTest, ATickMayDestroyTheFormThatHoldsItsTimer) {
+  auto form = std::make_unique<TimedForm>();
+  ASSERT_TRUE(form->Load());
+  form->timer.onTimer = [capture = Capture(), &form] {
+    form.reset();
+    // The handler runs on (touching nothing it captured): its captures must still be there.
+    Capture::liveAfterDestroy = Capture::live;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return !form; }, 5000)) << "the timer never ticked";
+  EXPECT_GE(Capture::liveAfterDestroy, 1) << "the handler was destroyed while it ran";
+  EXPECT_EQ(Capture::live, 0);
 }
 
 TEST_F(FormTest, ShowMakesTheWindowVisibleAndPaintsItAndItsChildWindows) {
@@ -234,7 +259,7 @@ TEST_F(FormTest, ShowMakesTheWindowVisibleAndPaintsItAndItsChildWindows) {
                             nullptr, nullptr, nullptr);
   };
   form.Show();
-  EXPECT_TRUE(form.loaded());
+  EXPECT_TRUE(form.hwnd());
   EXPECT_TRUE(IsWindowVisible(form.hwnd()));
   // Without a message pumped: nothing of the form waits for the message loop to be painted.
   EXPECT_TRUE(form.painted);
@@ -258,7 +283,7 @@ TEST_F(FormTest, ShowModalWaitsForTheUnloadWithTheOtherWindowsDisabled) {
   Watchdog watchdog(10000);
   dialog.ShowModal();
   EXPECT_FALSE(watchdog.fired()) << "ShowModal did not return when its form unloaded";
-  EXPECT_FALSE(dialog.loaded());
+  EXPECT_FALSE(dialog.hwnd());
   EXPECT_FALSE(otherEnabledDuring);
   EXPECT_TRUE(otherEnabledAsTheDialogWent);
   EXPECT_TRUE(IsWindowEnabled(other.hwnd())) << "the other form stayed disabled";
@@ -277,14 +302,14 @@ TEST_F(FormTest, TheMessageLoopEndsWhenTheLastFormUnloads) {
   });
   toolkit::Timer unloadSecond(120, true, [&] {
     unloadSecond.SetEnabled(false);
-    firstGoneBeforeSecond = !first.loaded();
+    firstGoneBeforeSecond = !first.hwnd();
     second.Unload();
   });
   Watchdog watchdog(10000);
   toolkit::RunMessageLoop();
   EXPECT_FALSE(watchdog.fired());
   EXPECT_TRUE(firstGoneBeforeSecond) << "the loop ended while a form was still loaded";
-  EXPECT_FALSE(second.loaded());
+  EXPECT_FALSE(second.hwnd());
 }
 
 TEST_F(FormTest, TheMessageLoopReturnsAtOnceWithoutAForm) {
@@ -303,7 +328,7 @@ TEST_F(FormTest, TheMessageLoopNoticesAnUnloadSentFromAnotherThread) {
   toolkit::RunMessageLoop();
   closer.join();
   EXPECT_FALSE(watchdog.fired()) << "the loop slept through the last unload";
-  EXPECT_FALSE(form.loaded());
+  EXPECT_FALSE(form.hwnd());
 }
 
 }  // namespace

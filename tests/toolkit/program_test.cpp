@@ -6,12 +6,14 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/environment.h"
 #include "harness/files.h"
 #include "harness/wait.h"
 #include "tests/support/wine_process.h"
 #include "toolkit/program.h"
+#include "toolkit/start_program_calls.h"
 
 namespace {
 
@@ -110,10 +112,33 @@ TEST(RunningProgram, ReachesItsFolderThroughAnsiTextEvenWhenTheNameIsOutsideTheC
   }
 }
 
+// What StartProgram asked of Windows, in order; each call goes on to the real one.
+std::vector<std::string> startCalls;
+BOOL WINAPI RecordAllowSetForeground(DWORD process) {
+  startCalls.push_back("AllowSetForegroundWindow " + std::to_string(static_cast<long>(process)));
+  return AllowSetForegroundWindow(process);
+}
+BOOL WINAPI RecordCreateProcess(LPCWSTR a, LPWSTR b, LPSECURITY_ATTRIBUTES c, LPSECURITY_ATTRIBUTES d,
+                                BOOL e, DWORD f, LPVOID g, LPCWSTR h, LPSTARTUPINFOW i,
+                                LPPROCESS_INFORMATION j) {
+  startCalls.push_back("CreateProcessW");
+  return CreateProcessW(a, b, c, d, e, f, g, h, i, j);
+}
+
 TEST(StartProgram, StartsAProgramWithANormalActivatedWindowAndThePathAlone) {
   Probe probe(L"toolkit started program");
   ASSERT_TRUE(probe.copied());
-  ASSERT_TRUE(toolkit::StartProgram(probe.path()));
+  // An activated window needs the right to set the foreground, which a hidden host holds
+  // only to pass on, and only before the new process exists ("The system restricts which
+  // processes can set the foreground window", SetForegroundWindow and AllowSetForegroundWindow
+  // on learn.microsoft.com). Wine grants the foreground to anyone, so the calls are checked.
+  const toolkit::StartProgramCalls real =
+      toolkit::ReplaceStartProgramCalls({&RecordAllowSetForeground, &RecordCreateProcess});
+  startCalls.clear();
+  const bool started = static_cast<bool>(toolkit::StartProgram(probe.path()));
+  toolkit::ReplaceStartProgramCalls(real);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(startCalls, (std::vector<std::string>{"AllowSetForegroundWindow -1", "CreateProcessW"}));
   std::string bytes;
   ASSERT_TRUE(WaitUntil([&] {
     bytes = ReadBytes(probe.ReportFile());

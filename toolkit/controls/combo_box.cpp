@@ -1,58 +1,62 @@
 #include "toolkit/controls/combo_box.h"
 
+#include <algorithm>
 #include <utility>
-#include <vector>
+
+#include "toolkit/dpi.h"
 
 namespace toolkit::controls {
+namespace {
+constexpr int kListRows = 8;  // list entries shown when it drops down
+}  // namespace
 
 ComboBox::ComboBox(ComboBoxDesign design) : design_(std::move(design)) {}
 
+// The order is important: the window goes before the font it uses.
 ComboBox::~ComboBox() {
-  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+  if (hwnd()) DestroyWindow(hwnd());
 }
 
 bool ComboBox::Create(HWND parent) {
-  if (window_) return false;
+  if (hwnd()) return false;
   font_ = CreateFontOf(design_.font);
-  const RECT& b = design_.bounds;
-  window_ = CreateWindowExW(0, L"COMBOBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
+  const RECT place = PixelsOf(design_.bounds);
+  const int width = place.right - place.left;
+  if (!Window::Create({.className = L"COMBOBOX", .platformClass = true,
+                       .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
                                 CBS_AUTOHSCROLL,
-                            b.left, b.top, b.right - b.left, b.bottom - b.top, parent, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  if (!window_) return false;
-  if (font_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+                       .left = place.left, .top = place.top, .width = width,
+                       .height = place.bottom - place.top, .parent = parent})) {
+    return false;
+  }
+  if (font_) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   // A combo box's window height includes its dropped-down list.
-  const LRESULT field = SendMessageW(window_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  const LRESULT row = SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0);
+  const LRESULT field = SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  const LRESULT row = SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0);
   if (field > 0 && row > 0) {
-    const int height = static_cast<int>(field + 8 + design_.listRows * row + 2);
-    SetWindowPos(window_, nullptr, 0, 0, b.right - b.left, height,
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, static_cast<int>(field + 8 + kListRows * row + 2),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return true;
 }
 
 std::wstring ComboBox::Text() const {
-  if (!window_) return {};
-  const int length = GetWindowTextLengthW(window_);
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window_, buffer.data(), length + 1);
-  return std::wstring(buffer.data(), copied > 0 ? copied : 0);
+  if (!hwnd()) return {};
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
+  text.resize(std::max(0, GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 void ComboBox::SetText(const std::wstring& text) {
-  if (window_) SetWindowTextW(window_, text.c_str());
+  if (hwnd()) SetWindowTextW(hwnd(), text.c_str());
 }
 
 void ComboBox::AddItem(const std::wstring& item) {
-  if (window_) SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  if (hwnd()) SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-bool ComboBox::Enabled() const { return window_ && IsWindowEnabled(window_); }
-
 void ComboBox::SetEnabled(bool enabled) {
-  if (window_) EnableWindow(window_, enabled);
+  if (hwnd()) EnableWindow(hwnd(), enabled);
 }
 
 }  // namespace toolkit::controls

@@ -7,39 +7,40 @@
 
 #include "toolkit/font.h"
 #include "toolkit/gdi_object.h"
+#include "toolkit/twips_box.h"
+#include "toolkit/window.h"
 
 namespace toolkit::controls {
 
 struct ComboBoxDesign {
-  // Pixels on the parent's client area. The closed field's height follows from the font, as
-  // the platform makes it.
-  RECT bounds{};
-  int listRows = 8;  // list entries shown when it drops down
+  // On the parent's client area. The closed field's height follows from the font, as the
+  // platform makes it.
+  TwipsBox bounds;
   Font font;
 };
 
-class ComboBox {
+class ComboBox : public Window {
  public:
   explicit ComboBox(ComboBoxDesign design);
-  ~ComboBox();
-  ComboBox(const ComboBox&) = delete;
-  ComboBox& operator=(const ComboBox&) = delete;
+  ~ComboBox() override;
 
   // Makes the window (a tab stop); false when it could not be made.
   bool Create(HWND parent);
-  HWND hwnd() const { return window_; }
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);
   void AddItem(const std::wstring& item);
-  bool Enabled() const;
   void SetEnabled(bool enabled);
+
+ protected:
+  // The platform's combo box paints and answers everything itself.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return DefaultHandling(message, wParam, lParam);
+  }
 
  private:
   ComboBoxDesign design_;
-  // The order is important: the window goes before the font it uses.
   GdiObject<HFONT> font_;
-  HWND window_ = nullptr;
 };
 
 }  // namespace toolkit::controls

@@ -6,24 +6,17 @@
 
 #include "toolkit/controls/property_bag.h"
 #include "toolkit/controls/user_control.h"
+#include "toolkit/twips_box.h"
 
 namespace toolkit::controls {
 
 inline constexpr char kExtentXName[] = "_extentx";
 inline constexpr char kExtentYName[] = "_extenty";
 
-// Position and size on the parent's client area, in twips.
-struct SitePlacement {
-  double left = 0;
-  double top = 0;
-  double width = 0;
-  double height = 0;
-};
-
 // Makes the control's window, then reads its stored values (or lets a new control set
 // itself up when there are none), then gives it its size, the stored extent winning over
 // the placement's: the control sees its values before its first size change.
-bool SiteControl(UserControl& control, HWND parent, const SitePlacement& placement,
+bool SiteControl(UserControl& control, HWND parent, const TwipsBox& placement,
                  const PropertyBag* stored);
 
 // The control's values as the container stores them, its extent first.

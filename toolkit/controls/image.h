@@ -1,22 +1,27 @@
 #pragma once
-// A picture shown at the top-left corner of its area, at its own size (a 96-dot-per-inch
-// picture, scaled to the screen's resolution) and cut off at the area's edges, without a
-// window. The picture is not owned: several images may show one.
+// A picture without a window. At its own size (a 96-dot-per-inch picture, scaled with the
+// screen's resolution) at the top-left corner of its box and cut off at the box's edges; or
+// stretched smoothly over the whole box. The picture is not owned: several images may show one.
 #include <windows.h>
 
-#include "toolkit/controls/windowless_control.h"
+#include "toolkit/twips_box.h"
+#include "toolkit/windowless_control.h"
 
 namespace toolkit::controls {
 
-class Image : public WindowlessControl {
+enum class ImageFit { OwnSize, Stretch };
+
+class Image : public toolkit::WindowlessControl {
  public:
-  explicit Image(const RECT& bounds = {}) : WindowlessControl(bounds) {}
+  explicit Image(const TwipsBox& box, ImageFit fit = ImageFit::OwnSize)
+      : WindowlessControl(box), fit_(fit) {}
 
   void SetPicture(HBITMAP picture);
 
   void Paint(HDC dc) const override;
 
  private:
+  ImageFit fit_;
   HBITMAP picture_ = nullptr;
 };
 

@@ -30,13 +30,10 @@ bool Label::SetForeColour(COLORREF colour) {
 }
 
 UINT Label::Format() const {
-  UINT format = DT_NOPREFIX;
-  if (!design_.wordWrap) format |= DT_SINGLELINE | DT_NOCLIP;
-  if (design_.wordWrap) format |= DT_WORDBREAK;
-  if (design_.wordWrap && design_.breakLongWords) format |= DT_EDITCONTROL;
-  if (design_.alignment == Alignment::Centre) format |= DT_CENTER;
-  if (design_.alignment == Alignment::Right) format |= DT_RIGHT;
-  return format;
+  const UINT lines = !design_.wordWrap         ? DT_SINGLELINE | DT_NOCLIP
+                     : design_.breakLongWords ? DT_WORDBREAK | DT_EDITCONTROL
+                                              : DT_WORDBREAK;
+  return DT_NOPREFIX | lines | (design_.alignment == Alignment::Centre ? DT_CENTER : 0);
 }
 
 void Label::Paint(HDC dc) const {

@@ -7,16 +7,17 @@
 
 #include <string>
 
-#include "toolkit/controls/windowless_control.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi_object.h"
+#include "toolkit/twips_box.h"
+#include "toolkit/windowless_control.h"
 
 namespace toolkit::controls {
 
-enum class Alignment { Left, Centre, Right };
+enum class Alignment { Left, Centre };
 
 struct LabelDesign {
-  RECT bounds{};
+  TwipsBox bounds;
   std::wstring caption;
   Font font;
   COLORREF foreColour = RGB(0, 0, 0);  // or a system colour (toolkit/colour.h)
@@ -27,7 +28,7 @@ struct LabelDesign {
   bool breakLongWords = false;
 };
 
-class Label : public WindowlessControl {
+class Label : public toolkit::WindowlessControl {
  public:
   explicit Label(LabelDesign design);
 

@@ -27,13 +27,13 @@ bool NumberInto(std::int64_t number, T& out) {
   }
 }
 
-}  // namespace
-
 bool SamePropertyName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return FoldAscii(x) == FoldAscii(y);
          });
 }
+
+}  // namespace
 
 template <class T>
 bool ConvertPropertyValue(const PropertyValue& stored, T& out) {

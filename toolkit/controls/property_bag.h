@@ -15,8 +15,6 @@ namespace toolkit::controls {
 using PropertyValue =
     std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::wstring, Font>;
 
-bool SamePropertyName(std::string_view a, std::string_view b);
-
 // A stored value read as another type: numbers convert when the value fits the type (a
 // Boolean reads as -1 or 0 and any non-zero number reads as True); anything else does not.
 template <class T>

@@ -3,14 +3,15 @@
 // what is under it.
 #include <windows.h>
 
-#include "toolkit/controls/windowless_control.h"
+#include "toolkit/twips_box.h"
+#include "toolkit/windowless_control.h"
 
 namespace toolkit::controls {
 
-class Shape : public WindowlessControl {
+class Shape : public toolkit::WindowlessControl {
  public:
-  explicit Shape(const RECT& bounds = {}, COLORREF borderColour = RGB(0, 0, 0))
-      : WindowlessControl(bounds), borderColour_(borderColour) {}
+  explicit Shape(const TwipsBox& box, COLORREF borderColour = RGB(0, 0, 0))
+      : WindowlessControl(box), borderColour_(borderColour) {}
 
   void Paint(HDC dc) const override;
 

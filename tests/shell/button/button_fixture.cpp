@@ -2,8 +2,9 @@
 
 #include <map>
 
-#include "tests/support/test_form.h"
 #include "harness/wait.h"
+#include "tests/support/test_form.h"
+#include "toolkit/timer.h"
 
 namespace {
 
@@ -75,6 +76,42 @@ Command& ButtonTest::Site(const PropertyBag* stored, double width, double height
   return *button_;
 }
 
+void ButtonTest::Apply(Step step) {
+  switch (step) {
+    case Step::Initialize: button_->Initialize(); break;
+    case Step::Move: Move(); break;
+    case Step::MoveHeld: Move(MK_LBUTTON); break;
+    case Step::LeftDown: Send(WM_LBUTTONDOWN, MK_LBUTTON); break;
+    case Step::LeftUp: Send(WM_LBUTTONUP, 0); break;
+    case Step::RightDown: Send(WM_RBUTTONDOWN, MK_RBUTTON); break;
+    case Step::RightUp: Send(WM_RBUTTONUP, 0); break;
+    case Step::MiddleUp: Send(WM_MBUTTONUP, 0); break;
+    case Step::Focus: Focus(); break;
+    case Step::Blur: Blur(); break;
+    case Step::TickOutside: TickWithPointerAt(OutsideButton()); break;
+    case Step::TickOver: TickWithPointerAt(OverButton()); break;
+    case Step::TickOverCaption: TickWithPointerAt(OverCaption()); break;
+    case Step::TickOverOther: {
+      RECT other{};
+      GetWindowRect(sink_, &other);
+      TickWithPointerAt(POINT{other.left + 5, other.top + 5});
+      break;
+    }
+    case Step::KeySpace:
+      SendMessageA(button_->hwnd(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+      SendMessageA(button_->hwnd(), WM_CHAR, ' ', 0x00390001);
+      SendMessageA(button_->hwnd(), WM_KEYUP, VK_SPACE, 0xC0390001);
+      break;
+    case Step::KeyEnter:
+      SendMessageA(button_->hwnd(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      SendMessageA(button_->hwnd(), WM_CHAR, '\r', 0x001C0001);
+      SendMessageA(button_->hwnd(), WM_KEYUP, VK_RETURN, 0xC01C0001);
+      break;
+    case Step::Disable: button_->Enabled(false); break;
+    case Step::Enable: button_->Enabled(true); break;
+  }
+}
+
 void ButtonTest::Move(WPARAM keys) {
   SendMessageA(button_->hwnd(), WM_MOUSEMOVE, keys, MAKELPARAM(20, 10));
 }
@@ -89,7 +126,11 @@ void ButtonTest::Blur() { SetFocus(sink_); }
 
 void ButtonTest::TickWithPointerAt(POINT screen) {
   SetCursorPos(screen.x, screen.y);
-  button_->TmrMouse().onTimer();  // one tick, as the timer's message runs it
+  // Expired timers come in the order they expire: by the second tick of a 100 ms timer
+  // started now, the button's (running since before) has ticked at least once.
+  int ticks = 0;
+  toolkit::Timer witness(100, true, [&] { ++ticks; });
+  EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }, 5000)) << "no timer ticked";
 }
 
 POINT ButtonTest::OverButton() const {
@@ -101,9 +142,7 @@ POINT ButtonTest::OverButton() const {
 POINT ButtonTest::OverCaption() const {
   RECT rect{};
   GetWindowRect(button_->hwnd(), &rect);
-  const RECT& caption = button_->LblMsg().Bounds();
-  return POINT{rect.left + (caption.left + caption.right) / 2,
-               rect.top + (caption.top + caption.bottom) / 2};
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};  // the caption's middle
 }
 
 POINT ButtonTest::OutsideButton() const { return FormToScreen(350, 250); }
@@ -113,11 +152,21 @@ void ButtonTest::ParkPointer() const {
   SetCursorPos(park.x, park.y);
 }
 
-CapturedPixels ButtonTest::Face() const {
-  RECT client{};
-  GetClientRect(button_->hwnd(), &client);
-  return CapturedPixels::FromDc(button_->hDC(), client.right, client.bottom);
+CapturedPixels ButtonTest::Face() const { return CapturedPixels::FromPrintClient(button_->hwnd()); }
+
+bool ButtonTest::CaptionGreyed() const {
+  const CapturedPixels face = Face();
+  int black = 0, grey = 0;
+  for (int y = 4; y < face.height() - 4; ++y) {
+    for (int x = 4; x < face.width() - 4; ++x) {
+      black += face.At(x, y) == RGB(0, 0, 0);
+      grey += face.At(x, y) == GetSysColor(COLOR_GRAYTEXT);
+    }
+  }
+  return black == 0 && grey > 0;
 }
+
+PropertyBag ButtonTest::Saved() { return toolkit::controls::SaveControl(*button_); }
 
 std::optional<Skin> ButtonTest::SkinShown() const {
   CapturedPixels face = Face();
@@ -146,11 +195,18 @@ POINT PoisonSpot(HWND button) {
 }
 
 void ButtonTest::Poison() {
+  UpdateWindow(button_->hwnd());  // what was already due is painted first
   const POINT spot = PoisonSpot(button_->hwnd());
-  SetPixel(button_->hDC(), spot.x, spot.y, kPoison);
+  HDC dc = GetDC(button_->hwnd());
+  SetPixel(dc, spot.x, spot.y, kPoison);
+  ReleaseDC(button_->hwnd(), dc);
 }
 
 bool ButtonTest::Poisoned() const {
+  UpdateWindow(button_->hwnd());
   const POINT spot = PoisonSpot(button_->hwnd());
-  return GetPixel(button_->hDC(), spot.x, spot.y) == kPoison;
+  HDC dc = GetDC(button_->hwnd());
+  const COLORREF shown = GetPixel(dc, spot.x, spot.y);
+  ReleaseDC(button_->hwnd(), dc);
+  return shown == kPoison;
 }

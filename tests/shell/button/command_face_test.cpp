@@ -1,11 +1,11 @@
 // The painted face read back pixel by pixel: the eight border pieces of the skin, the
 // gradient in the middle and its orientation per state, and where the caption goes.
-#include <cstdlib>
-#include <functional>
+#include <algorithm>
 #include <vector>
 
 #include "tests/shell/button/button_fixture.h"
 #include "shell/button/face_layout.h"
+#include "tests/support/reference_picture.h"
 #include "tests/support/test_form.h"
 
 namespace {
@@ -13,17 +13,18 @@ namespace {
 constexpr COLORREF kLight = RGB(255, 255, 255);
 constexpr COLORREF kShade = RGB(198, 197, 215);
 
-bool Near(COLORREF a, COLORREF b, int tolerance) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
-         std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
-// The vertical gradient from `top` on row 0 to `bottom` on the last row.
-COLORREF GradientAt(COLORREF top, COLORREF bottom, int y, int height) {
-  auto mix = [&](int a, int b) { return a + (b - a) * y / (height - 1); };
-  return RGB(mix(GetRValue(top), GetRValue(bottom)), mix(GetGValue(top), GetGValue(bottom)),
-             mix(GetBValue(top), GetBValue(bottom)));
+// A face's gradient as GradientFill gives it: vertical, from `top` on the first row towards
+// `bottom` at the last, over a width × height face.
+CapturedPixels Gradient(COLORREF top, COLORREF bottom, int width, int height) {
+  auto vertex = [](LONG x, LONG y, COLORREF c) {
+    return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(c) << 8), static_cast<COLOR16>(GetGValue(c) << 8),
+                     static_cast<COLOR16>(GetBValue(c) << 8), 0};
+  };
+  return CapturedPixels::FromDrawing(width, height, [&](HDC dc) {
+    TRIVERTEX vertices[2] = {vertex(0, 0, top), vertex(width - 1, height - 1, bottom)};
+    GRADIENT_RECT rect{0, 1};
+    GradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+  });
 }
 
 std::string Hex(COLORREF c) {
@@ -34,32 +35,32 @@ std::string Hex(COLORREF c) {
 
 class CommandFaceTest : public ButtonTest {
  protected:
-  // Brings a loaded, initialised button to show `skin` the way the state machine does.
+  // A button without a caption, so that its whole face shows.
+  Command& LoadBare(double width, double height) {
+    PropertyBag stored;
+    stored.Set("Caption", std::wstring());
+    return Load(stored, width, height);
+  }
+
+  // Brings a loaded button to show `skin` the way the state machine does.
   void Show(Skin skin) {
-    button_->Initialize();
-    switch (skin) {
-      case Skin::Normal: button_->Visible(); break;
-      case Skin::HighLight: Move(); break;
-      case Skin::Selected: Focus(); break;
-      case Skin::HighLightSelect:
-        Focus();
-        Move();
-        break;
-      case Skin::Pressed: Send(WM_LBUTTONDOWN, MK_LBUTTON); break;
-      case Skin::Disable: button_->Enabled(false); break;
-    }
+    static const std::vector<Step> kReach[] = {
+        {Step::Initialize, Step::Focus, Step::Blur}, {Step::Initialize, Step::Move},
+        {Step::Initialize, Step::Focus},             {Step::Initialize, Step::Focus, Step::Move},
+        {Step::Initialize, Step::LeftDown},          {Step::Initialize, Step::Disable}};
+    for (Step step : kReach[static_cast<int>(skin)]) Apply(step);
     ASSERT_EQ(SkinShown(), Picture(skin)) << SkinName(skin);
   }
 
-  // Every pixel of the face's middle, (4, 4) to (w - 5, h - 5), is the gradient's.
+  // Every pixel of the face's middle, (4, 4) to (w - 5, h - 5), is exactly the gradient's.
   void ExpectGradientMiddle(COLORREF top, COLORREF bottom, const char* what) {
-    CapturedPixels face = Face();
+    const CapturedPixels face = Face();
+    const CapturedPixels gradient = Gradient(top, bottom, face.width(), face.height());
     int wrong = 0;
     for (int y = 4; y < face.height() - 4; ++y) {
-      COLORREF expected = GradientAt(top, bottom, y, face.height());
       for (int x = 4; x < face.width() - 4; ++x) {
-        COLORREF got = face.At(x, y);
-        if (!Near(got, expected, 3) && wrong++ < 3) {
+        const COLORREF got = face.At(x, y), expected = gradient.At(x, y);
+        if (got != expected && wrong++ < 3) {
           ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << Hex(got) << ", gradient "
                         << Hex(expected);
         }
@@ -142,7 +143,7 @@ const Skin kAllSkins[] = {Skin::Normal,          Skin::HighLight, Skin::Selected
 TEST_F(CommandFaceTest, TheMainButtonsFaceGetsItsPiecesAtTheirPlaces) {
   for (Skin skin : kAllSkins) {
     SCOPED_TRACE(SkinName(skin));
-    Load(PropertyBag(), 1155, 375);
+    LoadBare(1155, 375);
     Show(skin);
     // 1155 × 375 twips: pieces at x = 1, 60, 1095 and y = 1, 60, 315 twips.
     ExpectCornersUnscaled(skin, 77, 25);
@@ -160,7 +161,7 @@ TEST_F(CommandFaceTest, TheMainButtonsFaceGetsItsPiecesAtTheirPlaces) {
 TEST_F(CommandFaceTest, ALowFaceCompressesTheSideEdgesAndKeepsItsCorners) {
   for (Skin skin : kAllSkins) {
     SCOPED_TRACE(SkinName(skin));
-    Load(PropertyBag(), 615, 315);  // the file button: 41 × 21 pixels
+    LoadBare(615, 315);  // the file button: 41 × 21 pixels
     Show(skin);
     ExpectCornersUnscaled(skin, 41, 21);
     // h = 195 twips: the 17 middle rows of the skin squeezed into 13.
@@ -173,7 +174,7 @@ TEST_F(CommandFaceTest, ALowFaceCompressesTheSideEdgesAndKeepsItsCorners) {
 }
 
 TEST_F(CommandFaceTest, AWideFaceStretchesOnlyTheMiddleOfTheTopAndBottomEdges) {
-  Load(PropertyBag(), 3000, 375);  // 200 × 25 pixels
+  LoadBare(3000, 375);  // 200 × 25 pixels
   Show(Skin::Selected);
   ExpectCornersUnscaled(Skin::Selected, 200, 25);
   ExpectStretchedBand(Skin::Selected, true, 0, 0, 192, 0, "top edge");
@@ -184,157 +185,139 @@ TEST_F(CommandFaceTest, AWideFaceStretchesOnlyTheMiddleOfTheTopAndBottomEdges) {
 struct GradientRow {
   int index;
   const char* what;
-  std::function<void(CommandFaceTest&)> reach;
-  int state;
+  std::vector<Step> reach;
   Skin skin;
   bool darkOnTop;
 };
 
 TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheState) {
+  using S = Step;
   const GradientRow rows[] = {
-      {0, "Normal after loading", [](CommandFaceTest&) {}, 0, Skin::Normal, false},
-      {1, "Normal in state 1",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.button_->Visible();
-       },
-       1, Skin::Normal, false},
-      {2, "HighLight",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Move();
-       },
-       2, Skin::HighLight, true},
-      {3, "Normal after the highlight ends",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Move();
-         t.TickWithPointerAt(t.OutsideButton());
-       },
-       1, Skin::Normal, false},
-      {4, "Selected",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Focus();
-       },
-       3, Skin::Selected, false},
-      {5, "HighLightSelect reached from Selected",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Focus();
-         t.Move();
-       },
-       4, Skin::HighLightSelect, false},
-      {6, "Pressed on gaining the focus while hovered",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Move();
-         t.Focus();
-       },
-       4, Skin::Pressed, true},
-      {7, "HighLightSelect after a click from hovering",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Move();
-         t.Send(WM_LBUTTONDOWN, MK_LBUTTON);
-         t.Send(WM_LBUTTONUP, 0);
-       },
-       4, Skin::HighLightSelect, true},
-      {8, "Pressed on a selected button",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Focus();
-         t.Send(WM_LBUTTONDOWN, MK_LBUTTON);
-       },
-       3, Skin::Pressed, false},
-      {9, "Disable in state 1",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.button_->Enabled(false);
-       },
-       1, Skin::Disable, false},
-      {10, "Disable while hovered",
-       [](CommandFaceTest& t) {
-         t.button_->Initialize();
-         t.Move();
-         t.button_->Enabled(false);
-       },
-       2, Skin::Disable, true},
+      {0, "Normal after loading", {}, Skin::Normal, false},
+      {1, "Normal in state 1, the focus gone", {S::Initialize, S::Focus, S::Blur}, Skin::Normal, false},
+      {2, "HighLight", {S::Initialize, S::Move}, Skin::HighLight, true},
+      {3, "Normal after the highlight ends", {S::Initialize, S::Move, S::TickOutside}, Skin::Normal, false},
+      {4, "Selected", {S::Initialize, S::Focus}, Skin::Selected, false},
+      {5, "HighLightSelect reached from Selected", {S::Initialize, S::Focus, S::Move}, Skin::HighLightSelect, false},
+      {6, "Pressed on gaining the focus while hovered", {S::Initialize, S::Move, S::Focus}, Skin::Pressed, true},
+      {7, "HighLightSelect after a click from hovering", {S::Initialize, S::Move, S::LeftDown, S::LeftUp},
+       Skin::HighLightSelect, true},
+      {8, "Pressed on a selected button", {S::Initialize, S::Focus, S::LeftDown}, Skin::Pressed, false},
+      {9, "Disable in state 1", {S::Initialize, S::Disable}, Skin::Disable, false},
+      {10, "Disable while hovered", {S::Initialize, S::Move, S::Disable}, Skin::Disable, true},
   };
   for (const GradientRow& row : rows) {
     SCOPED_TRACE(testing::Message() << "row " << row.index << ": " << row.what);
-    Load(PropertyBag(), 1155, 375);
-    row.reach(*this);
-    ASSERT_EQ(button_->Fields().ButtonState, row.state);
-    EXPECT_EQ(button_->Fields().GradientReversed, row.darkOnTop);
+    LoadBare(1155, 375);
+    for (Step step : row.reach) Apply(step);
     EXPECT_EQ(SkinShown(), Picture(row.skin));
     if (row.darkOnTop) {
       ExpectGradientMiddle(kShade, kLight, row.what);
     } else {
       ExpectGradientMiddle(kLight, kShade, row.what);
     }
+    button_->Caption(L"Command");  // shows at the next paint, over the same face
+    ExpectSamePicture(Face(), KORVANE_PICTURES, "face_row_" + std::to_string(row.index));
+    TearDown();
+    SetUp();
+  }
+}
+
+// The faces of the dialog's buttons, caption included, as the kept pictures show them.
+TEST_F(CommandFaceTest, TheDialogsButtonsLookAsKept) {
+  struct Case {
+    const char* name;
+    const wchar_t* caption;
+    double width, height;
+    bool enabled, visible;
+  };
+  const Case cases[] = {
+      {"face_settei", L"\u8A2D\u5B9A", 1155, 375, true, true},
+      {"face_settei_disabled", L"\u8A2D\u5B9A", 1155, 375, false, true},
+      {"face_cancel", L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99", 1155, 375, true, true},
+      {"face_file", L"...", 615, 315, true, true},
+      {"face_file_disabled", L"...", 615, 315, false, true},
+      {"face_invisible", L"\u8A2D\u5B9A", 1155, 375, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PropertyBag stored;
+    stored.Set("Caption", std::wstring(c.caption));
+    Load(stored, c.width, c.height);
+    button_->Initialize();
+    button_->Enabled(c.enabled);
+    button_->Visible(c.visible);
+    ExpectSamePicture(CapturedPixels::FromPrintClient(button_->hwnd()), KORVANE_PICTURES, c.name);
     TearDown();
     SetUp();
   }
 }
 
 TEST_F(CommandFaceTest, TheGradientAlsoFillsTheMiddleOfALowFace) {
-  Load(PropertyBag(), 615, 315);
+  LoadBare(615, 315);
   button_->Initialize();
   Move();
   ExpectGradientMiddle(kShade, kLight, "615 x 315 HighLight");
 }
 
-TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidth) {
-  PropertyBag stored;
-  stored.Set("Caption", std::wstring(L"\u8A2D\u5B9A"));  // "設定"
-  Command& button = Load(stored, 1155, 375);
-  // Top 80 twips, 195 high, 1155 wide: pixels 5 to 18, 0 to 77.
-  const RECT& box = button.LblMsg().Bounds();
-  EXPECT_EQ(box.top, 5);
-  EXPECT_EQ(box.bottom, 18);
-  EXPECT_EQ(box.left, 0);
-  EXPECT_EQ(box.right, 77);
-
-  CapturedPixels shown = CapturedPixels::FromPrintClient(button.hwnd());
-  RECT ink{77, 25, -1, -1};
-  for (int y = 0; y < 25; ++y) {
-    for (int x = 0; x < 77; ++x) {
-      COLORREF c = shown.At(x, y);
-      if (GetRValue(c) < 90 && GetGValue(c) < 90 && GetBValue(c) < 90 &&
-          !(y < 4 || y > 20 || x < 4 || x > 72)) {
-        ink.left = std::min<LONG>(ink.left, x);
-        ink.top = std::min<LONG>(ink.top, y);
-        ink.right = std::max<LONG>(ink.right, x + 1);
-        ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+// The dark pixels of the caption inside the face's ring.
+RECT CaptionInk(const CapturedPixels& face) {
+  RECT ink{face.width(), face.height(), -1, -1};
+  for (int y = 4; y < face.height() - 4; ++y) {
+    for (int x = 4; x < face.width() - 4; ++x) {
+      const COLORREF c = face.At(x, y);
+      if (GetRValue(c) < 90 && GetGValue(c) < 90 && GetBValue(c) < 90) {
+        ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                   std::max<LONG>(ink.bottom, y + 1)};
       }
     }
   }
-  ASSERT_GE(ink.right, 0) << "no caption drawn";
-  EXPECT_GE(ink.top, 5) << "80 twips";
-  EXPECT_LE(ink.bottom, 18) << "cut at the label's 195 twips";
-  EXPECT_NEAR((ink.left + ink.right) / 2.0, 77 / 2.0, 1.5) << "centred";
-
-  Load(PropertyBag(), 615, 315);
-  EXPECT_EQ(button_->LblMsg().Bounds().top, 3) << "50 twips";
-  EXPECT_EQ(button_->LblMsg().Bounds().right, 41) << "615 twips";
+  return ink;
 }
 
-TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndLaysTheCaptionOutAgain) {
-  Command& button = Load(PropertyBag());
+TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidth) {
+  EXPECT_DOUBLE_EQ(CaptionTop(375, 195), 80);
+  EXPECT_DOUBLE_EQ(CaptionTop(315, 195), 50);
+  struct Case {
+    const wchar_t* caption;
+    double width, height;
+    int top, bottom;  // the box: 80 (50) twips down, 195 high
+  };
+  for (const Case& c : {Case{L"\u8A2D\u5B9A", 1155, 375, 5, 18}, Case{L"...", 615, 315, 3, 16}}) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+    PropertyBag stored;
+    stored.Set("Caption", std::wstring(c.caption));
+    Load(stored, c.width, c.height);
+    const CapturedPixels face = Face();
+    const RECT ink = CaptionInk(face);
+    ASSERT_GE(ink.right, 0) << "no caption drawn";
+    EXPECT_GE(ink.top, c.top);
+    EXPECT_LE(ink.bottom, c.bottom) << "cut at the label's 195 twips";
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, face.width() / 2.0, 1.5) << "centred across the whole width";
+  }
+}
+
+TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndKeepsTheState) {
+  Command& button = LoadBare(1155, 375);
   button.Initialize();
   Focus();
   ASSERT_EQ(SkinShown(), Skin::Selected);
   SetWindowPos(button.hwnd(), nullptr, 0, 0, 41, 21, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(SkinShown(), Skin::Normal);
-  EXPECT_EQ(button.Fields().ButtonState, 3);
-  EXPECT_EQ(button.LblMsg().Bounds().top, 3) << "50 twips";
+  // Still focused: the pointer coming over makes it HighLightSelect, light on top (a button
+  // back in state 1 would show HighLight, dark on top).
+  Move();
+  EXPECT_EQ(SkinShown(), Skin::HighLight);
+  ExpectGradientMiddle(kLight, kShade, "HighLightSelect after the resize");
 
-  button.Enabled(false);
-  SetWindowPos(button.hwnd(), nullptr, 0, 0, 77, 25, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PropertyBag stored;
+  stored.Set("Caption", std::wstring(L"OK"));
+  Command& captioned = Load(stored);
+  captioned.Enabled(false);
+  SetWindowPos(captioned.hwnd(), nullptr, 0, 0, 41, 21, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(SkinShown(), Skin::Disable);
-  EXPECT_FALSE(button.LblMsg().Enabled()) << "the caption is greyed";
-  EXPECT_TRUE(IsWindowEnabled(button.hwnd())) << "the window itself stays enabled";
+  EXPECT_TRUE(CaptionGreyed());
+  EXPECT_TRUE(IsWindowEnabled(captioned.hwnd())) << "the window itself stays enabled";
 }
 
 TEST_F(CommandFaceTest, AnInvisibleButtonShowsTheFormInsteadOfItsFaceButKeepsItsCaption) {

@@ -39,14 +39,15 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
   Command& again = Load(saved, 1155, 375);
   EXPECT_EQ(again.Caption(), kCancelCaption);
   EXPECT_EQ(again.Font(), TahomaBoldItalic());
-  EXPECT_FALSE(again.Fields().EnabledValue);
-  EXPECT_EQ(again.Fields().FirstRun, 1);
+  EXPECT_EQ(Names(Saved()), Names(saved)) << "disabled, FirstRun 1, invisible: the same values";
   EXPECT_FALSE(again.Visible());
   EXPECT_EQ(again.FontColour(), kRed);
   RECT client{};
   GetClientRect(again.hwnd(), &client);
   EXPECT_EQ(client.right, 41) << "the stored extent wins over the placement";
   EXPECT_EQ(client.bottom, 21);
+  EXPECT_TRUE(CaptionGreyed()) << "disabled";
+  again.Visible(true);
   EXPECT_EQ(SkinShown(), Skin::Disable);
 }
 
@@ -64,14 +65,13 @@ TEST_F(CommandPropertiesTest, ValuesEqualToTheirWriteDefaultsAreLeftOut) {
 
 TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
   Command& button = Load(PropertyBag());
-  EXPECT_TRUE(button.Fields().EnabledValue);
-  EXPECT_EQ(button.Fields().FirstRun, 1);
-  EXPECT_EQ(button.Fields().ButtonState, 0);
+  EXPECT_EQ(Names(Saved()), (std::vector<std::string>{"_extentx", "_extenty"}))
+      << "enabled, FirstRun 1: nothing but the defaults";
   EXPECT_EQ(button.Caption(), L"Command") << "one default for write and read";
   EXPECT_EQ(button.Font(), DialogFont()) << "the container's ambient font";
   EXPECT_EQ(button.FontColour(), 0);
   EXPECT_TRUE(button.Visible());
-  EXPECT_TRUE(button.LblMsg().Enabled());
+  EXPECT_FALSE(CaptionGreyed());
   EXPECT_EQ(SkinShown(), Skin::Normal);
 }
 
@@ -86,10 +86,11 @@ TEST_F(CommandPropertiesTest, StoredNamesMatchInAnyLetterCase) {
   Command& button = Load(stored);
   EXPECT_EQ(button.Caption(), L"\u8A2D\u5B9A");
   EXPECT_EQ(button.Font(), TahomaBoldItalic());
-  EXPECT_FALSE(button.Fields().EnabledValue);
-  EXPECT_EQ(button.Fields().FirstRun, 0);
-  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed));
-  EXPECT_EQ(button.GetBackStyle(), toolkit::controls::BackStyle::Transparent);
+  const PropertyBag saved = Saved();
+  EXPECT_FALSE(saved.ReadProperty<bool>("Enabled", true));
+  EXPECT_EQ(saved.ReadProperty<std::uint8_t>("FirstRun", 1), 0);
+  EXPECT_EQ(button.FontColour(), kRed);
+  EXPECT_FALSE(button.Visible());
 }
 
 TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheReadDefault) {
@@ -99,20 +100,18 @@ TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheRead
   stored.Set("FontColour", std::int32_t{0x12000000});
   stored.Set("Visible", std::int16_t{5});
   Command& button = Load(stored);
-  EXPECT_TRUE(button.Fields().EnabledValue);
-  EXPECT_EQ(button.Fields().FirstRun, 1);
-  EXPECT_EQ(button.LblMsg().ForeColour(), 0u);
-  EXPECT_EQ(button.GetBackStyle(), toolkit::controls::BackStyle::Opaque);
+  EXPECT_EQ(Names(Saved()), (std::vector<std::string>{"_extentx", "_extenty"}))
+      << "enabled, FirstRun 1, black, opaque";
+  EXPECT_EQ(button.FontColour(), 0);
+  EXPECT_TRUE(button.Visible());
 }
 
 TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   Command& button = New();
-  EXPECT_FALSE(button.Fields().EnabledValue);
-  EXPECT_EQ(button.Fields().FirstRun, 0);
   EXPECT_EQ(button.Caption(), L"Command");
   EXPECT_EQ(button.Font(), DialogFont()) << "the caption's design font";
   EXPECT_EQ(SkinShown(), Skin::Disable) << "its first sizing";
-  EXPECT_FALSE(button.LblMsg().Enabled());
+  EXPECT_TRUE(CaptionGreyed());
 
   // Saved as it is, it stays so.
   button.Font(TahomaBoldItalic());
@@ -123,42 +122,38 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   EXPECT_EQ(saved.ReadProperty<std::uint8_t>("FirstRun", 1), 0);
 
   EXPECT_TRUE(button.Enabled());
-  EXPECT_TRUE(button.Fields().EnabledValue);
-  EXPECT_EQ(button.Fields().FirstRun, 1);
   EXPECT_EQ(SkinShown(), Skin::Normal);
-  EXPECT_TRUE(button.LblMsg().Enabled());
+  EXPECT_FALSE(CaptionGreyed());
   button.Font(DialogFont());
   EXPECT_EQ(Names(toolkit::controls::SaveControl(button)),
             (std::vector<std::string>{"_extentx", "_extenty"}));
 
   Command& reloaded = Load(saved);
-  EXPECT_FALSE(reloaded.Fields().EnabledValue);
-  EXPECT_EQ(reloaded.Fields().FirstRun, 0);
+  EXPECT_EQ(SkinShown(), Skin::Disable);
   EXPECT_EQ(reloaded.Font(), TahomaBoldItalic());
+  EXPECT_EQ(Names(Saved()), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"}));
 }
 
 TEST_F(CommandPropertiesTest, WhileFirstRunIsZeroEveryRefreshOfAnEnabledButtonBlackensTheCaption) {
   Command& button = New();
   button.FontColour(kRed);
-  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed)) << "disabled: the refresh does nothing";
+  EXPECT_EQ(button.FontColour(), kRed) << "disabled: the refresh does nothing";
   button.Enabled(true);  // written, not read: FirstRun stays 0
-  ASSERT_EQ(button.Fields().FirstRun, 0);
+  ASSERT_EQ(Saved().ReadProperty<std::uint8_t>("FirstRun", 1), 0);
   button.FontColour(kRed);
-  EXPECT_EQ(button.LblMsg().ForeColour(), 0u);
+  EXPECT_EQ(button.FontColour(), 0);
 
   button.Enabled();  // the first read
   button.FontColour(kRed);
-  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed));
+  EXPECT_EQ(button.FontColour(), kRed);
 }
 
 TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
   Command& button = Load(PropertyBag());
   button.Initialize();
-  const RECT captionBox = button.LblMsg().Bounds();
   Poison();
   button.Caption(L"OK");
-  EXPECT_TRUE(Poisoned()) << "writing the caption does not repaint";
-  EXPECT_EQ(button.LblMsg().Bounds().top, captionBox.top);
+  EXPECT_TRUE(Poisoned()) << "writing the caption neither repaints the face nor lays it out";
   button.Font(TahomaBoldItalic());
   button.FontColour(kRed);
   button.FontColour(0x12345678);  // refused
@@ -168,7 +163,7 @@ TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
   button.Visible(true);
   EXPECT_EQ(changed_, (std::vector<std::string>{"Caption", "Font", "FontColour", "Enabled",
                                                 "Enabled", "Visible", "Visible"}));
-  EXPECT_EQ(button.LblMsg().ForeColour(), static_cast<COLORREF>(kRed));
+  EXPECT_EQ(button.FontColour(), kRed);
 
   Poison();
   button.FontColour(0x12345678);
@@ -182,16 +177,16 @@ TEST_F(CommandPropertiesTest, ReadingFontColourOrVisibleRepaintsNormalWithoutCha
   ASSERT_EQ(SkinShown(), Skin::HighLight);
   EXPECT_EQ(button.FontColour(), 0);
   EXPECT_EQ(SkinShown(), Skin::Normal);
-  EXPECT_EQ(button.Fields().ButtonState, 2);
   Move();
-  EXPECT_EQ(SkinShown(), Skin::Normal) << "looks normal until the pointer leaves and returns";
+  EXPECT_EQ(SkinShown(), Skin::Normal) << "still hovered: looks normal until the pointer leaves and returns";
 
   TickWithPointerAt(OutsideButton());
   Move();
   ASSERT_EQ(SkinShown(), Skin::HighLight);
   EXPECT_TRUE(button.Visible());
   EXPECT_EQ(SkinShown(), Skin::Normal);
-  EXPECT_EQ(button.Fields().ButtonState, 2);
+  Move();
+  EXPECT_EQ(SkinShown(), Skin::Normal) << "still hovered";
 }
 
 }  // namespace

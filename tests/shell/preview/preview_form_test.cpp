@@ -4,15 +4,22 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
-#include "tests/shell/preview/preview_test_pictures.h"
-#include "shell/preview/preview_form.h"
-#include "tests/support/plain_window.h"
 #include "harness/wait.h"
-#include "toolkit/child_window.h"
+#include "shell/preview/child_window.h"
+#include "shell/preview/preview_form.h"
+#include "tests/shell/preview/preview_test_pictures.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/plain_window.h"
+#include "tests/support/reference_picture.h"
+#include "tests/support/unmanaged_windows.h"
 
 namespace {
+
+const auto* const kUnmanaged =
+    ::testing::AddGlobalTestEnvironment(new UnmanagedWindows(L"shell_preview_form_test.exe"));
 
 HWND MakeArea(int width, int height) {
   return ShowInactivePlainWindow(WS_EX_TOPMOST, L"preview area", WS_POPUP | WS_CLIPCHILDREN, 30, 30,
@@ -31,7 +38,7 @@ TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {
   for (size_t i = 0; i < shown.rgb.size(); ++i) wrong += shown.rgb[i] != expected.rgb[i];
   EXPECT_EQ(wrong, 0) << "bytes that differ from the lattice picture";
   DestroyWindow(area);
-  EXPECT_TRUE(WaitUntil([&] { return !form.loaded(); }, 2000)) << "the form outlived its window";
+  EXPECT_TRUE(WaitUntil([&] { return !form.hwnd(); }, 2000)) << "the form outlived its window";
 }
 
 TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
@@ -53,12 +60,28 @@ TEST(PreviewForm, ScalesThePictureToOtherPreviewSizes) {
   }
 }
 
-TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
-  // With Img_Prev hidden the form's own picture shows, unscaled, in a larger area.
+TEST(PreviewForm, AScaledPreviewIsAsKept) {
+  // 200 x 150: the picture stretched, as a larger preview area shows it.
   HWND area = MakeArea(200, 150);
   PreviewForm form;
   ASSERT_TRUE(form.PlaceInto(area));
-  ShowWindow(form.Img_Prev.hwnd(), SW_HIDE);
+  RECT client{0, 0, 200, 150};
+  MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  CapturedPixels shown;
+  WaitUntil([&] {
+    shown = CapturedPixels::FromScreen(client);
+    return !GetUpdateRect(form.hwnd(), nullptr, FALSE) && shown.At(199, 149) != RGB(255, 255, 255);
+  }, 5000);
+  ExpectSamePicture(shown, KORVANE_PICTURES, "preview_200x150");
+  DestroyWindow(area);
+}
+
+TEST(PreviewForm, BackgroundPictureIsTheFormsOwnAtNaturalSize) {
+  // With Img_Prev moved out of the way the form's own picture shows, unscaled, in a larger area.
+  HWND area = MakeArea(200, 150);
+  PreviewForm form;
+  ASSERT_TRUE(form.PlaceInto(area));
+  form.Img_Prev.Move({});
   const RgbImage expected = Committed("preview_background.bmp");
   RgbImage shown;
   WaitUntil([&] {
@@ -81,20 +104,102 @@ HWND WINAPI RefusingSetParent(HWND, HWND) {
   return nullptr;
 }
 
+// Answers as if the window had moved, and leaves it where it was: "Unexpected behavior or
+// errors may occur if hWndNewParent and hWndChild are running in different DPI awareness
+// modes" (SetParent on learn.microsoft.com); Wine moves it every time.
+HWND WINAPI AnsweringSetParent(HWND, HWND) { return GetDesktopWindow(); }
+
 TEST(PreviewForm, ShowsNothingInAParentItCannotBecomeAChildOf) {
   HWND area = MakeArea(152, 112);
-  for (bool refused : {true, false}) {
-    SCOPED_TRACE(refused ? "SetParent refused" : "the desktop window as parent");
-    const toolkit::SetParentCall real =
-        refused ? toolkit::ReplaceSetParentCall(&RefusingSetParent) : nullptr;
+  const struct {
+    const char* name;
+    SetParentCall setParent;  // null: the real one
+    HWND parent;
+  } cases[] = {
+      {"SetParent refused", &RefusingSetParent, area},
+      {"SetParent answered, the window not moved", &AnsweringSetParent, area},
+      {"the desktop window as parent", nullptr, GetDesktopWindow()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SetParentCall real = c.setParent ? ReplaceSetParentCall(c.setParent) : nullptr;
     PreviewForm form;
-    EXPECT_FALSE(form.PlaceInto(refused ? area : GetDesktopWindow()));
-    if (real) toolkit::ReplaceSetParentCall(real);
+    EXPECT_FALSE(form.PlaceInto(c.parent));
+    if (real) ReplaceSetParentCall(real);
     EXPECT_FALSE(IsWindowVisible(form.hwnd()));
     EXPECT_EQ(GetAncestor(form.hwnd(), GA_PARENT), GetDesktopWindow());
     EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_CHILD) << "left a child without a parent";
   }
   DestroyWindow(area);
+}
+
+// The preview window that Display Properties hands over dies once the form is its child and
+// before the form is shown: the real SetParent, then the parent destroyed at the form's next
+// message (MoveWindow's), as happens when the user closes the dialog at that moment.
+HWND dyingParent = nullptr;
+HWND formWindow = nullptr;
+HWND WINAPI SetParentThenDie(HWND child, HWND parent) {
+  const HWND previous = SetParent(child, parent);
+  formWindow = child;
+  return previous;
+}
+LRESULT CALLBACK KillParentAtTheFormsNextMessage(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && formWindow && reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd == formWindow) {
+    formWindow = nullptr;
+    DestroyWindow(dyingParent);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(PreviewForm, NeverShowsASecondTopLevelPreviewWhenItsParentDiesBeforeItIsShown) {
+  dyingParent = MakeArea(200, 150);
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, KillParentAtTheFormsNextMessage, nullptr, GetCurrentThreadId());
+  const SetParentCall real = ReplaceSetParentCall(&SetParentThenDie);
+  PreviewForm form;
+  const bool placed = form.PlaceInto(dyingParent);
+  ReplaceSetParentCall(real);
+  UnhookWindowsHookEx(hook);
+  EXPECT_FALSE(IsWindow(dyingParent));
+  EXPECT_FALSE(placed);
+  EXPECT_EQ(form.hwnd(), nullptr);
+  EXPECT_EQ(FindWindowW(nullptr, L"Preview Window"), nullptr) << "a top-level preview nothing ends";
+}
+
+// What the thread's DPI awareness was set to, in order, and whether the form's window had been
+// made by then. Windows 10 and 11 re-parent only between windows of one DPI awareness unless
+// the parent allows more ("DPI_HOSTING_BEHAVIOR_DEFAULT ... cannot create or re-parent child
+// windows with a different DPI_AWARENESS_CONTEXT", DPI_HOSTING_BEHAVIOR on learn.microsoft.com),
+// and a window takes the thread's awareness when it is made. Wine re-parents across them.
+std::vector<std::string> awareness;
+HWND awareParent = nullptr;
+DPI_AWARENESS_CONTEXT WINAPI PerMonitorParent(HWND window) {
+  awareness.push_back(window == awareParent ? "parent's asked" : "another window's asked");
+  return DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2;
+}
+DPI_AWARENESS_CONTEXT WINAPI RecordThreadAwareness(DPI_AWARENESS_CONTEXT context) {
+  const bool made = FindWindowW(nullptr, L"Preview Window") != nullptr;
+  awareness.push_back(std::to_string(reinterpret_cast<INT_PTR>(context)) + (made ? " after" : " before"));
+  return DPI_AWARENESS_CONTEXT_SYSTEM_AWARE;
+}
+
+TEST(PreviewForm, IsMadeWithItsParentsDpiAwarenessWhereTheSystemHasOne) {
+  awareParent = MakeArea(152, 112);
+  for (bool systemHasIt : {true, false}) {
+    SCOPED_TRACE(systemHasIt ? "Windows 10 1607 or later" : "an older Windows");
+    const DpiAwarenessCalls real = ReplaceDpiAwarenessCalls(
+        systemHasIt ? DpiAwarenessCalls{&PerMonitorParent, &RecordThreadAwareness}
+                    : DpiAwarenessCalls{});
+    awareness.clear();
+    {
+      PreviewForm form;
+      EXPECT_TRUE(form.PlaceInto(awareParent));
+    }
+    ReplaceDpiAwarenessCalls(real);
+    // The parent's (-4, per-monitor v2) while the window is made, then the thread's own back.
+    const std::vector<std::string> expected = {"parent's asked", "-4 before", "-2 after"};
+    EXPECT_EQ(awareness, systemHasIt ? expected : std::vector<std::string>());
+  }
+  DestroyWindow(awareParent);
 }
 
 }  // namespace

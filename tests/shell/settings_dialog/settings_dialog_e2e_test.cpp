@@ -5,6 +5,7 @@
 // painted gradients; the link opening a stand-in browser.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cmath>
@@ -15,11 +16,12 @@
 #include "tests/shell/settings_dialog/dialog_driver.h"
 #include "shell/button/skin.h"
 #include "shell/settings_dialog/dialog_resources.h"
-#include "tests/support/captured_pixels.h"
 #include "harness/files.h"
 #include "harness/test_media.h"
-#include "tests/support/unmanaged_windows.h"
 #include "harness/wait.h"
+#include "tests/support/captured_pixels.h"
+#include "tests/support/send_input.h"
+#include "tests/support/unmanaged_windows.h"
 
 namespace {
 
@@ -611,7 +613,19 @@ class StandInBrowser {
   std::wstring saved_;
 };
 
-TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowser) {
+bool StandInBrowserRunning() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  bool running = false;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry)) {
+    running = lstrcmpiW(entry.szExeFile, L"browser_stand_in.exe") == 0;
+  }
+  CloseHandle(snapshot);
+  return running;
+}
+
+TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowserOncePerClick) {
   ProgramFolder folder(L"korvane dialog link");
   ASSERT_TRUE(folder.ready());
   const std::wstring report = folder.File(L"browser.txt");
@@ -680,10 +694,25 @@ TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowser)
   }
   EXPECT_NEAR(longestRun, extent.cx, 2) << "no underline as long as the address " << KORVANE_HOME_PAGE;
 
+  const std::string launch = std::string(KORVANE_HOME_PAGE) + "\n";
   dialog.Press(dialog.form(), layout::kLink.Centre(), MK_LBUTTON);
   ASSERT_TRUE(WaitUntil([&] { return !ReadBytes(report).empty(); }, kTimeoutMs)) << "no browser started";
-  EXPECT_EQ(ReadBytes(report), KORVANE_HOME_PAGE);
+  EXPECT_EQ(ReadBytes(report), launch);
   EXPECT_TRUE(dialog.process().Running()) << "the dialog stays open";
+
+  // A real double-click: its second press is the label's double-click, not another click.
+  pointerAt(layout::kLink.Centre());
+  SendMouseButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(report).size() >= 2 * launch.size(); }, kTimeoutMs));
+  // A click on the CD mark after it, through the same input queue: once the mark shows, the
+  // dialog has taken the whole double-click, and every browser it started has written.
+  POINT mark{layout::kMark[1].left + 6, layout::kMark[1].top + 6};
+  ClientToScreen(dialog.panel(), &mark);
+  SetCursorPos(mark.x, mark.y);
+  SendMouseButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+  ASSERT_TRUE(ShowsMark(dialog, 1));
+  EXPECT_TRUE(WaitUntil([] { return !StandInBrowserRunning(); }, kTimeoutMs));
+  EXPECT_EQ(ReadBytes(report), launch + launch) << "one launch for the single click, one for the double-click";
 }
 
 }  // namespace

@@ -62,8 +62,8 @@ TEST(PropertyBagTest, NamesMatchInAnyLetterCaseAndKeepTheirPlace) {
   ASSERT_EQ(bag.Entries().size(), 2u);
   EXPECT_EQ(bag.Entries()[0].first, "caption") << "replaced in place, first spelling kept";
   EXPECT_EQ(bag.ReadProperty<std::wstring>("Caption", L""), L"OK");
-  EXPECT_FALSE(toolkit::controls::SamePropertyName("Caption", "Captio"));
-  EXPECT_FALSE(toolkit::controls::SamePropertyName("Caption", "Caption "));
+  EXPECT_EQ(bag.Find("Captio"), nullptr);
+  EXPECT_EQ(bag.Find("Caption "), nullptr);
 }
 
 struct ConversionRow {

@@ -11,6 +11,7 @@
 #include "tests/support/test_form.h"
 #include "harness/wait.h"
 #include "toolkit/controls/control_site.h"
+#include "toolkit/dpi.h"
 
 namespace {
 
@@ -19,6 +20,12 @@ using toolkit::controls::PropertyBag;
 class ProbeControl : public toolkit::controls::UserControl {
  public:
   ProbeControl() : UserControl(L"ToolkitProbeControl") {}
+  // A control's own drawing, open to the test.
+  using UserControl::Cls;
+  using UserControl::hDC;
+  using UserControl::PaintPicture;
+  using UserControl::ScaleHeight;
+  using UserControl::ScaleWidth;
 
   std::vector<std::string> log;
   std::wstring tag;
@@ -38,10 +45,8 @@ class ProbeControl : public toolkit::controls::UserControl {
   }
   void OnGotFocus() override { log.push_back("focus"); }
   void OnLostFocus() override { log.push_back("blur"); }
-  void OnResize() override {
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    log.push_back("resize " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+  void OnResize(int width, int height) override {
+    log.push_back("resize " + std::to_string(width) + "x" + std::to_string(height));
   }
   void OnInitProperties() override { log.push_back("init"); }
   void OnReadProperties(const PropertyBag& bag) override {
@@ -135,16 +140,13 @@ TEST_F(UserControlTest, ThePaintHandlerShowsTheKeptImage) {
   EXPECT_EQ(GetPixel(image, 38, 12), GetSysColor(COLOR_BTNFACE)) << "cleared to its back colour";
 }
 
-TEST_F(UserControlTest, ScaleModeSwitchesSizesAndPicturePositionsBetweenTwipsAndPixels) {
+TEST_F(UserControlTest, SizesAndPicturesAreInTwips) {
   ProbeControl& control = Site(nullptr);
-  ASSERT_DOUBLE_EQ(control.TwipsPerPixel(), 15.0) << "the bench runs at 96 DPI";
+  ASSERT_EQ(toolkit::ScreenDpi(), 96) << "the bench runs at 96 DPI";
   EXPECT_DOUBLE_EQ(control.ScaleWidth(), 1155.0);
   EXPECT_DOUBLE_EQ(control.ScaleHeight(), 375.0);
-  control.SetScaleMode(toolkit::controls::ScaleMode::Pixels);
-  EXPECT_DOUBLE_EQ(control.ScaleWidth(), 77.0);
-  EXPECT_DOUBLE_EQ(control.ScaleHeight(), 25.0);
 
-  // A 2 × 2 picture, blue on the left column, stretched by PaintPicture in each unit.
+  // A 2 × 2 picture, blue on the left column, stretched by PaintPicture.
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
@@ -153,10 +155,9 @@ TEST_F(UserControlTest, ScaleModeSwitchesSizesAndPicturePositionsBetweenTwipsAnd
   pixels[0] = pixels[2] = 0x000000FF;
   pixels[1] = pixels[3] = 0x00FFFFFF;
   control.Cls();
-  EXPECT_TRUE(control.PaintPicture(picture, 10, 5, 4, 2, 0, 0, 1, 2));  // pixels
-  control.SetScaleMode(toolkit::controls::ScaleMode::Twips);
-  EXPECT_TRUE(control.PaintPicture(picture, 300, 150, 60, 30, 15, 0, 15, 30));  // twips
-  EXPECT_FALSE(control.PaintPicture(picture, 0, 0, -60, 30, 0, 0, 15, 30)) << "no mirroring";
+  EXPECT_TRUE(control.PaintPicture(picture, {150, 75, 60, 30}, {0, 0, 15, 30}));
+  EXPECT_TRUE(control.PaintPicture(picture, {300, 150, 60, 30}, {15, 0, 15, 30}));
+  EXPECT_FALSE(control.PaintPicture(picture, {0, 0, -60, 30}, {0, 0, 15, 30})) << "no mirroring";
   DeleteObject(picture);
   HDC image = control.hDC();
   EXPECT_EQ(GetPixel(image, 10, 5), RGB(0, 0, 255));

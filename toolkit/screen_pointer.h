@@ -1,9 +1,9 @@
 #pragma once
 // The screen's mouse pointer: while it is set to anything but the default, every window of
-// the program that asks its canvas shows it, whatever the controls' own pointers.
+// the program shows it, whatever the controls' own pointers.
 #include <windows.h>
 
-namespace toolkit::controls {
+namespace toolkit {
 
 enum class ScreenPointer { Default, Hourglass };
 
@@ -13,4 +13,4 @@ void SetScreenPointer(ScreenPointer pointer);
 // The pointer that overrides every other one; null for the default.
 HCURSOR ScreenPointerOverride();
 
-}  // namespace toolkit::controls
+}  // namespace toolkit

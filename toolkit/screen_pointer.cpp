@@ -1,6 +1,6 @@
-#include "toolkit/controls/screen_pointer.h"
+#include "toolkit/screen_pointer.h"
 
-namespace toolkit::controls {
+namespace toolkit {
 namespace {
 
 ScreenPointer g_pointer = ScreenPointer::Default;
@@ -34,4 +34,4 @@ HCURSOR ScreenPointerOverride() {
   return g_pointer == ScreenPointer::Hourglass ? LoadCursor(nullptr, IDC_WAIT) : nullptr;
 }
 
-}  // namespace toolkit::controls
+}  // namespace toolkit
