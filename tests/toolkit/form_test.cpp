@@ -262,7 +262,7 @@ TEST_F(FormTest, ShowMakesTheWindowVisibleAndPaintsItAndItsChildWindows) {
   EXPECT_TRUE(form.hwnd());
   EXPECT_TRUE(IsWindowVisible(form.hwnd()));
   // Without a message pumped: nothing of the form waits for the message loop to be painted.
-  EXPECT_TRUE(form.painted);
+  EXPECT_FALSE(GetUpdateRect(form.hwnd(), nullptr, FALSE)) << "the form is left unpainted";
   ASSERT_NE(child, nullptr);
   EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE)) << "the child window is left unpainted";
   form.Unload();
