@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the tests' tree and runs every test under the bench's Wine,
-# then replays the fuzz targets' seed corpora and fuzzes each for TEST_FUZZ_SECONDS (default
-# 5; scripts/fuzz.sh).
+# Installs what is missing, builds the tests' tree and runs every test under the bench's Wine;
+# meanwhile replays the fuzz targets' seed corpora and fuzzes each for TEST_FUZZ_SECONDS
+# (default 5; scripts/fuzz.sh).
 #
 # The tests' tree (build-ubsan/, or TEST_BUILD_DIR) is built with undefined behaviour trapped;
 # the shipped programs in build/ (scripts/run.sh) are not. ctest runs one test program per
@@ -28,16 +28,23 @@ built=$SECONDS
 trap bench_down EXIT
 bench_up "$build" "$lanes"
 up=$SECONDS
+
+# With the whole suite the fuzz targets' seeds are replayed and each target fuzzed for a few
+# seconds, meanwhile and at the lowest priority: ctest's lanes spend much of their time waiting.
+fuzzing=
+if [ $# -eq 0 ]; then
+  nice -n 19 "$root/scripts/fuzz.sh" "${TEST_FUZZ_SECONDS:-5}" >"$build/fuzz.log" 2>&1 &
+  fuzzing=$!
+fi
 status=0
 (cd "$build" && ctest --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$BENCH_DIR/lanes.json" "$@") ||
   status=$?
 bench_down
 tested=$SECONDS
-
-# The whole suite also replays the fuzz targets' seeds and fuzzes each for a few seconds.
-if [ $# -eq 0 ]; then
-  "$root/scripts/fuzz.sh" "${TEST_FUZZ_SECONDS:-5}" || status=1
+if [ -n "$fuzzing" ]; then
+  wait "$fuzzing" || status=1
+  cat "$build/fuzz.log"
 fi
 echo "test.sh: build and Wine prefixes $built s, bench $((up - built)) s, tests $((tested - up)) s," \
-  "fuzzing $((SECONDS - tested)) s; $SECONDS s in all"
+  "then fuzzing $((SECONDS - tested)) s more; $SECONDS s in all"
 exit $status
