@@ -25,8 +25,13 @@ RunningRenderer StartRenderer(const std::wstring& arguments = L"") {
   EXPECT_NE(r.window, nullptr) << "no window titled Korvane_VC appeared";
   if (r.window) {
     EXPECT_EQ(WindowProcessId(r.window), r.process.id());
-    // The window appears before its first frame; give the loop time to be running.
-    PumpFor(300);
+    // The window appears before the loop runs: wait until it is the foreground window and the
+    // loop answers messages.
+    EXPECT_TRUE(WaitUntil([&] {
+      DWORD_PTR answer = 0;
+      return GetForegroundWindow() == r.window &&
+             SendMessageTimeoutW(r.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) != 0;
+    }, kStartTimeoutMs)) << "the renderer's loop did not come up";
   }
   return r;
 }

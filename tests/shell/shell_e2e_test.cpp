@@ -92,9 +92,12 @@ Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quot
   }
   if (box) {
     o.message = true;
-    PumpFor(50);  // let the box finish laying itself out
+    // The box is found as soon as its window exists; read it once it has its text and button.
     wchar_t text[256] = {};
-    GetDlgItemTextW(box, kMessageTextId, text, 256);
+    WaitUntil([&] {
+      HWND ok = GetDlgItem(box, IDOK);
+      return GetDlgItemTextW(box, kMessageTextId, text, 256) > 0 && ok && IsWindowVisible(ok);
+    }, kTimeoutMs);
     o.text = text;
     HWND icon = GetDlgItem(box, kMessageIconId);
     o.icon = icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
