@@ -210,10 +210,11 @@ bench_up() {
       # shellcheck source=/dev/null
       source "$BENCH_DIR/lane$k/env"
       bench_wait_for 10 test -s "$KORVANE_CAPTURE" || echo "bench: warning: lane $k's capture is not growing" >&2
-      # A Wine server that stays for the whole run: a test program then starts without
-      # starting the prefix's server, services and desktop again, and those never inherit a
-      # test's output or its trace settings.
-      wineserver -p >/dev/null 2>&1 </dev/null
+      # A Wine server that stays between test programs (for a minute after the last, should
+      # the bench be left without bench_down): a test program then starts without starting
+      # the prefix's server, services and desktop again, and those never inherit a test's
+      # output or its trace settings.
+      wineserver -p60 >/dev/null 2>&1 </dev/null
       wine cmd /c exit >/dev/null 2>&1 </dev/null || true
     ) &
     starting+=($!)
