@@ -8,6 +8,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "shell/startup/modes.h"
+#include "shell/text/number_text.h"
 #include "toolkit/command_line.h"
 
 namespace {
@@ -63,5 +64,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::int32_t handle = ParentWindowNumber(arguments);
   if (arguments.size() <= 3) FUZZ_CHECK(handle == 0);
+
+  // The lenient number reads narrow and wide text alike: the same characters, the same number.
+  std::string narrow;
+  for (wchar_t c : arguments) {
+    if (c > 0xFF) return 0;
+    narrow.push_back(static_cast<char>(c));
+  }
+  const double wide = LenientNumber(arguments);
+  const double bytes = LenientNumber(std::string_view(narrow));
+  FUZZ_CHECK(wide == bytes || (wide != wide && bytes != bytes));
   return 0;
 }
