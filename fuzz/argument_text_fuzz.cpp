@@ -1,6 +1,6 @@
 // The screen-saver command line as Windows hands it over, read as start-up reads it.
-// Input: UTF-8 text; its first line is the program's path as the module knows it, the rest the
-// command line (GetCommandLineW). Bytes that are not UTF-8 stand for themselves.
+// Input: UTF-16LE text (Windows' wide text); its first line is the program's path as the
+// module knows it, the rest the command line (GetCommandLineW).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,44 +11,12 @@
 #include "shell/text/number_text.h"
 #include "toolkit/command_line.h"
 
-namespace {
-
-// UTF-16 code units, as Windows' wide text holds them.
-std::wstring Utf16(std::string_view bytes) {
-  std::wstring units;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    const int more = b >= 0xF0 && b < 0xF8 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t c = more == 0 ? b : b & (0x3F >> more);
-    bool valid = b < 0x80 || more > 0;
-    for (int k = 1; valid && k <= more; ++k) {
-      const auto next = i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
-      valid = (next & 0xC0) == 0x80;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (!valid || c > 0x10FFFF) {
-      units.push_back(b);
-      i += 1;
-      continue;
-    }
-    if (c > 0xFFFF) {
-      units.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
-      units.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-      units.push_back(static_cast<wchar_t>(c));
-    }
-    i += 1 + more;
-  }
-  return units;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const std::size_t newline = input.find('\n');
-  const std::wstring program = Utf16(input.substr(0, newline == std::string_view::npos ? 0 : newline));
-  const std::wstring line = Utf16(newline == std::string_view::npos ? input : input.substr(newline + 1));
+  std::wstring text;
+  for (std::size_t i = 0; i + 1 < size; i += 2) text.push_back(static_cast<wchar_t>(data[i] | data[i + 1] << 8));
+  const std::size_t newline = text.find(L'\n');
+  const std::wstring program = newline == std::wstring::npos ? L"" : text.substr(0, newline);
+  const std::wstring line = newline == std::wstring::npos ? text : text.substr(newline + 1);
 
   const std::wstring_view arguments = toolkit::ArgumentTextOf(line, program);
   // The arguments are the end of the line, without the blanks that separate them.

@@ -1,8 +1,8 @@
-// The host's timers as they really tick: the CD polled every 200 ms and the renderer watched
-// every 500 ms. The host runs in a child copy of this program (its end ends the process)
-// against the scripted CD drive, with a window titled Korvane_VC standing in for the renderer;
-// the child logs every timer tick it dispatches and every command the drive receives.
-// Medians of many intervals, read from the timers' own messages, hold on a loaded machine.
+// The host's timers as they really tick: the CD polled every 200 ms, the renderer watched every
+// 500 ms. The host runs in a child copy of this program (its end ends the process) against the
+// scripted CD drive, with a window titled Korvane_VC for the renderer; the child logs each timer
+// tick it dispatches and each command the drive receives. Medians of many intervals hold on a
+// loaded machine where one timed sample would not.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,8 +22,7 @@
 namespace {
 
 constexpr wchar_t kLogVariable[] = L"KORVANE_HOST_TIMERS_LOG";
-// Long enough for a dozen CD polls and half a dozen watch ticks.
-constexpr ULONGLONG kRendererShownMs = 3500;
+constexpr ULONGLONG kRendererShownMs = 3500;  // a dozen CD polls, half a dozen watch ticks
 
 double NowMs() {
   LARGE_INTEGER count, frequency;
@@ -32,33 +31,18 @@ double NowMs() {
   return count.QuadPart * 1000.0 / frequency.QuadPart;
 }
 
-// Lines written straight to the file, so that they survive the host ending the process.
-class Log {
- public:
-  explicit Log(const std::wstring& path)
-      : file_(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr)) {}
-  void Line(const std::string& text) {
-    DWORD written = 0;
-    const std::string line = text + "\n";
-    WriteFile(file_, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-  }
-
- private:
-  HANDLE file_;
-};
-
-// Runs only in the child: the host with a CD to poll and a renderer window that goes after a
-// while; the host's unload ends this process.
 TEST(SaverHostInChild, RunsUntilTheRendererWindowGoes) {
   wchar_t path[MAX_PATH] = {};
   if (!GetEnvironmentVariableW(kLogVariable, path, MAX_PATH)) GTEST_SKIP() << "runs in the child only";
-  Log log(path);
-  ScriptedCdDrive drive;
-  drive.onCommand = [&](const std::string& command) {
-    log.Line("command " + std::to_string(NowMs()) + " " + command);
+  // Written straight to the file: the host ends the process in the middle of a tick.
+  HANDLE log = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+  auto line = [log](const std::string& text) {
+    DWORD written = 0;
+    WriteFile(log, (text + "\n").data(), static_cast<DWORD>(text.size() + 1), &written, nullptr);
   };
+  ScriptedCdDrive drive;
+  drive.onCommand = [&](const std::string& command) { line("command " + std::to_string(NowMs()) + " " + command); };
   HWND renderer = CreatePlainWindow(0, L"Korvane_VC", WS_POPUP, 0, 0, 10, 10);
-  ASSERT_NE(renderer, nullptr);
   BGM_Kind = 1;
   BGM_Track = 0;
   LoadSaverHost();
@@ -68,77 +52,59 @@ TEST(SaverHostInChild, RunsUntilTheRendererWindowGoes) {
     if (renderer && GetTickCount64() - start >= kRendererShownMs) {
       DestroyWindow(renderer);
       renderer = nullptr;
-      log.Line("renderer gone " + std::to_string(NowMs()));
     }
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
       continue;
     }
-    if (message.message == WM_TIMER) {
-      log.Line("tick " + std::to_string(message.wParam) + " " + std::to_string(NowMs()));
-    }
-    TranslateMessage(&message);
+    if (message.message == WM_TIMER) line("tick " + std::to_string(message.wParam) + " " + std::to_string(NowMs()));
     DispatchMessageW(&message);
   }
   ADD_FAILURE() << "the host did not end the process 10 s after the renderer's window went";
 }
 
-struct Tick {
-  std::string timer;
-  double atMs;
-};
-
-std::vector<double> Intervals(const std::vector<double>& times) {
+double MedianInterval(const std::vector<double>& times) {
   std::vector<double> intervals;
   for (std::size_t i = 1; i < times.size(); ++i) intervals.push_back(times[i] - times[i - 1]);
-  return intervals;
+  return Median(intervals);
 }
 
 TEST(SaverHostTimers, PollTheCdEvery200MsAndWatchTheRendererEvery500Ms) {
   TempFolder folder(L"korvane host timers");
-  const std::wstring logPath = folder.File(L"log.txt");
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  SetEnvironmentVariableW(kLogVariable, logPath.c_str());
+  SetEnvironmentVariableW(kLogVariable, folder.File(L"log.txt").c_str());
   ChildProcess child = ChildProcess::Start(self, L"\"" + std::wstring(self) + L"\" --gtest_filter=SaverHostInChild.*");
   SetEnvironmentVariableW(kLogVariable, nullptr);
   ASSERT_TRUE(child.WaitExit(30000)) << "the child did not end";
   EXPECT_EQ(child.ExitCode(), 0u) << "the host ends the process with code 0";
 
-  // The polls, as the drive received them; the ticks, and which timer's tick unloaded the host
-  // (the one during which the drive was stopped).
+  // The polls as the drive received them; the ticks by timer, and the timer whose tick
+  // unloaded the host (the drive was stopped during it): the renderer watch.
   std::vector<double> polls;
-  std::vector<Tick> ticks;
-  std::string unloadingTimer;
-  std::istringstream lines(ReadBytes(logPath));
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream fields(line);
-    std::string kind, first;
+  std::vector<std::pair<std::string, double>> ticks;
+  std::string watch;
+  std::istringstream lines(ReadBytes(folder.File(L"log.txt")));
+  for (std::string kind, timer, command; lines >> kind;) {
     double atMs = 0;
-    fields >> kind;
-    if (kind == "tick") {
-      fields >> first >> atMs;
-      ticks.push_back({first, atMs});
-    } else if (kind == "command") {
-      fields >> atMs;
-      std::string command;
-      std::getline(fields >> std::ws, command);
+    if (kind == "tick" && lines >> timer >> atMs) ticks.emplace_back(timer, atMs);
+    if (kind == "command" && lines >> atMs && std::getline(lines >> std::ws, command)) {
       if (command == "status cdaudio current track") polls.push_back(atMs);
-      if (command == "stop cdaudio" && !ticks.empty()) unloadingTimer = ticks.back().timer;
+      if (command == "stop cdaudio" && !ticks.empty()) watch = ticks.back().first;
     }
   }
   ASSERT_GE(polls.size(), 8u) << "the CD was polled " << polls.size() << " times";
-  const double pollMs = Median(Intervals(polls));
+  const double pollMs = MedianInterval(polls);
   std::printf("CD poll: median %.0f ms over %zu intervals\n", pollMs, polls.size() - 1);
   EXPECT_NEAR(pollMs, 200, 50) << "the CD poll's interval";
 
-  ASSERT_FALSE(unloadingTimer.empty()) << "the host did not stop the CD when the renderer went";
+  ASSERT_FALSE(watch.empty()) << "the host did not stop the CD when the renderer's window went";
   std::vector<double> watchTicks;
-  for (const Tick& tick : ticks) {
-    if (tick.timer == unloadingTimer) watchTicks.push_back(tick.atMs);
+  for (const auto& [timer, atMs] : ticks) {
+    if (timer == watch) watchTicks.push_back(atMs);
   }
   ASSERT_GE(watchTicks.size(), 4u) << "the renderer watch ticked " << watchTicks.size() << " times";
-  const double watchMs = Median(Intervals(watchTicks));
+  const double watchMs = MedianInterval(watchTicks);
   std::printf("renderer watch: median %.0f ms over %zu intervals\n", watchMs, watchTicks.size() - 1);
   EXPECT_NEAR(watchMs, 500, 100) << "the renderer watch's interval";
 }
