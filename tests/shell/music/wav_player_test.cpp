@@ -254,8 +254,10 @@ TEST_F(WavPlayer, WithNoWaveOutputDevicePlayDoesNothingAndStopIsHarmless) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  ASSERT_TRUE(CreateProcessW(wine.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                             CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &info));
+  const BOOL started = CreateProcessW(wine.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                     CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &info);
+  const DWORD error = GetLastError();
+  ASSERT_TRUE(started) << "could not start " << Utf8(wine) << ": " << ErrorText(error);
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
   // A Unix process cannot be waited on from here; the child reports when it is done.
