@@ -5,13 +5,15 @@
 #
 # The tests' tree (build-ubsan/, or TEST_BUILD_DIR) is built with undefined behaviour trapped;
 # the shipped programs in build/ (scripts/run.sh) are not. ctest runs one test program per
-# bench lane, TEST_LANES lanes side by side (default 2). Extra arguments go to ctest (for
+# bench lane, TEST_LANES lanes side by side (default: one more than the cores, at most 4). Extra arguments go to ctest (for
 # example: -R renderer_scene_test).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 build=${TEST_BUILD_DIR:-$root/build-ubsan}
-lanes=${TEST_LANES:-2}
+# One lane more than there are cores (at most four): the tests spend much of their time waiting.
+cores=$(nproc)
+lanes=${TEST_LANES:-$((cores < 3 ? cores + 1 : 4))}
 mkdir -p "$build"
 build=$(cd "$build" && pwd)
 # shellcheck source=bench.sh
