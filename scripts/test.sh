@@ -5,8 +5,8 @@
 #
 # The tests' tree (build-ubsan/, or TEST_BUILD_DIR) is built with undefined behaviour trapped;
 # the shipped programs in build/ (scripts/run.sh) are not. ctest runs one test program per
-# bench lane, TEST_LANES lanes side by side (default: one more than the cores, at most 4). Extra arguments go to ctest (for
-# example: -R renderer_scene_test).
+# bench lane, TEST_LANES lanes side by side (default: one more than the cores, at most 4).
+# Extra arguments go to ctest (for example: -R renderer_scene_test).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
