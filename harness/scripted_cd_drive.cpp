@@ -38,6 +38,7 @@ std::vector<std::string> ScriptedCdDrive::Commands() const {
 MCIERROR WINAPI ScriptedCdDrive::Receive(LPCSTR command, LPSTR reply, UINT capacity, HWND) {
   ScriptedCdDrive& drive = *current;
   drive.sent.push_back({command, reply != nullptr, capacity});
+  if (drive.onCommand) drive.onCommand(command);
   const Answer answer = drive.Respond(command);
   if (reply && capacity > 0 && !answer.reply.empty()) {
     const std::size_t n = answer.reply.size() < capacity ? answer.reply.size() : capacity;

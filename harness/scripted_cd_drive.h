@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,6 +36,8 @@ class ScriptedCdDrive {
   // Answers that replace the drive's own for one command text.
   std::map<std::string, Answer> script;
   std::vector<Sent> sent;
+  // Told of every command as it arrives (a log that must outlive a process ended mid-tick).
+  std::function<void(const std::string& command)> onCommand;
 
  private:
   static MCIERROR WINAPI Receive(LPCSTR command, LPSTR reply, UINT capacity, HWND callback);

@@ -80,3 +80,10 @@ double SilentTailSeconds(const std::vector<int>& blockPeaks, int threshold) {
   for (auto it = blockPeaks.rbegin(); it != blockPeaks.rend() && *it <= threshold; ++it) ++quiet;
   return quiet * kCaptureBlockSeconds;
 }
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}

@@ -42,5 +42,8 @@ struct SoundRun {
 // Blocks louder than `threshold` form runs; quiet gaps up to `mergeGapSeconds` join runs.
 std::vector<SoundRun> FindSoundRuns(const std::vector<int>& blockPeaks, int threshold = 300,
                                     double mergeGapSeconds = 0.05);
+// The middle value (the mean of the two middle ones for an even count); 0 for none. One
+// stretch disturbed by a busy machine does not move it.
+double Median(std::vector<double> values);
 // How long the recording has been quiet at its end, in seconds.
 double SilentTailSeconds(const std::vector<int>& blockPeaks, int threshold = 300);

@@ -14,12 +14,17 @@ void PumpOnce() {
 
 }  // namespace
 
-bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs, unsigned checkEveryMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
+  ULONGLONG nextCheck = 0;
   for (;;) {
     PumpOnce();
-    if (condition()) return true;
-    if (GetTickCount64() >= end) return false;
+    const ULONGLONG now = GetTickCount64();
+    if (now >= nextCheck || now >= end) {
+      if (condition()) return true;
+      nextCheck = now + checkEveryMs;
+    }
+    if (now >= end) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
 }

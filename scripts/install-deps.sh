@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the saver run and the tests need.
+# Installs the Debian packages the build, the saver run, the tests and the fuzz targets need.
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail
 
@@ -8,6 +8,7 @@ packages=(
   wine wine64 xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox lame gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-ipafont-gothic fonts-wine xserver-xephyr nsis zip procps locales
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "tests/support/send_input.h"
+#include "tests/support/unmanaged_windows.h"
 #include "harness/wait.h"
 #include "tests/support/wine_process.h"
 
@@ -20,13 +21,17 @@ RunningRenderer StartRenderer(const std::wstring& arguments = L"") {
   RunningRenderer r;
   std::wstring program = BinFile(L"Korvane.dll");
   r.process = ChildProcess::Start(program, L"\"" + program + L"\"" + arguments);
-  EXPECT_TRUE(r.process.started()) << "CreateProcess failed: " << GetLastError();
   r.window = WaitForWindow(L"Korvane_VC", kStartTimeoutMs);
   EXPECT_NE(r.window, nullptr) << "no window titled Korvane_VC appeared";
   if (r.window) {
     EXPECT_EQ(WindowProcessId(r.window), r.process.id());
-    // The window appears before its first frame; give the loop time to be running.
-    PumpFor(300);
+    // The window appears before the loop runs: wait until it is the foreground window and the
+    // loop answers messages.
+    EXPECT_TRUE(WaitUntil([&] {
+      DWORD_PTR answer = 0;
+      return GetForegroundWindow() == r.window &&
+             SendMessageTimeoutW(r.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) != 0;
+    }, kStartTimeoutMs)) << "the renderer's loop did not come up";
   }
   return r;
 }
@@ -43,6 +48,9 @@ bool CursorShowing() {
   GetCursorInfo(&info);
   return (info.flags & CURSOR_SHOWING) != 0;
 }
+
+// Its window closes at once on a desktop without a window manager.
+const auto* const kUnmanaged = ::testing::AddGlobalTestEnvironment(new UnmanagedWindows(L"Korvane.dll"));
 
 class RendererProgram : public ::testing::Test {
  protected:

@@ -35,6 +35,7 @@ const std::string kSavedSettings =
 // What one start of Korvane.scr did.
 struct Outcome {
   bool started = false;
+  DWORD startError = 0;
   bool ended = false;
   DWORD exitCode = 0xDEADBEEF;
   bool message = false;
@@ -47,7 +48,9 @@ struct Outcome {
 };
 
 std::ostream& operator<<(std::ostream& out, const Outcome& o) {
-  out << "{started " << o.started << ", ended " << o.ended << ", exit " << o.exitCode
+  out << "{started " << o.started;
+  if (!o.started) out << " (" << ErrorText(o.startError) << ")";
+  out << ", ended " << o.ended << ", exit " << o.exitCode
       << ", message " << o.message << ", dialog " << o.dialog;
   if (o.message) {
     out << " \"" << Utf8(o.text) << "\", icon " << o.icon << ", buttons " << o.buttons << ", OK "
@@ -75,6 +78,7 @@ Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quot
   if (!arguments.empty()) commandLine += L" " + arguments;
   ChildProcess child = ChildProcess::Start(path, commandLine);
   o.started = child.started();
+  o.startError = child.startError();
   if (!o.started) return o;
   HWND box = nullptr;
   HWND dialog = nullptr;
@@ -88,9 +92,12 @@ Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quot
   }
   if (box) {
     o.message = true;
-    PumpFor(50);  // let the box finish laying itself out
+    // The box is found as soon as its window exists; read it once it has its text and button.
     wchar_t text[256] = {};
-    GetDlgItemTextW(box, kMessageTextId, text, 256);
+    WaitUntil([&] {
+      HWND ok = GetDlgItem(box, IDOK);
+      return GetDlgItemTextW(box, kMessageTextId, text, 256) > 0 && ok && IsWindowVisible(ok);
+    }, kTimeoutMs);
     o.text = text;
     HWND icon = GetDlgItem(box, kMessageIconId);
     o.icon = icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
@@ -108,13 +115,13 @@ Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quot
 
 // Ended by itself with code 0 and showed nothing.
 void ExpectQuietEnd(const Outcome& o, const std::string& what) {
-  EXPECT_TRUE(o.started) << what;
+  EXPECT_TRUE(o.started) << what << ": " << o;
   EXPECT_TRUE(o.ended && o.exitCode == 0 && !o.message) << what << ": " << o;
 }
 
 // Showed the missing-renderer message as it must look, waited for it, then ended with code 0.
 void ExpectMissingRendererMessage(const Outcome& o, const std::string& what) {
-  EXPECT_TRUE(o.started) << what;
+  EXPECT_TRUE(o.started) << what << ": " << o;
   ASSERT_TRUE(o.message) << what << ": " << o;
   EXPECT_EQ(Utf8(o.text), Utf8(kMissingRenderer)) << what;
   EXPECT_FALSE(o.icon) << what << ": the message has no icon";
@@ -149,7 +156,8 @@ class ProgramFolder {
 class TitledWindow {
  public:
   explicit TitledWindow(const wchar_t* title, bool visible = false) {
-    window_ = CreatePlainWindow(0, title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100);
+    window_ = visible ? ShowInactivePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100)
+                      : CreatePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100);
   }
   ~TitledWindow() { DestroyWindow(window_); }
   TitledWindow(const TitledWindow&) = delete;

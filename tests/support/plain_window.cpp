@@ -14,3 +14,10 @@ HWND CreatePlainWindow(DWORD exStyle, const wchar_t* title, DWORD style, int lef
                          style, left, top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
                          nullptr);
 }
+
+HWND ShowInactivePlainWindow(DWORD exStyle, const wchar_t* title, DWORD style, int left, int top,
+                             int width, int height) {
+  HWND window = CreatePlainWindow(exStyle, title, style & ~WS_VISIBLE, left, top, width, height);
+  if (window) ShowWindow(window, SW_SHOWNOACTIVATE);
+  return window;
+}

@@ -5,3 +5,10 @@
 
 HWND CreatePlainWindow(DWORD exStyle, const wchar_t* title, DWORD style, int left, int top,
                        int width, int height);
+
+// The same, shown without being activated, as a preview area inside another program's window
+// is never the active window. Wine leaves such a window, if it has no caption or frame, to
+// itself, so destroying it does not wait for the confirmation of a window manager the bench
+// does not have (about two seconds).
+HWND ShowInactivePlainWindow(DWORD exStyle, const wchar_t* title, DWORD style, int left, int top,
+                             int width, int height);

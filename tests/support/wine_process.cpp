@@ -1,7 +1,10 @@
 #include "tests/support/wine_process.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
+#include "harness/files.h"
 #include "harness/wait.h"
 
 std::wstring BinDir() {
@@ -13,7 +16,7 @@ std::wstring BinDir() {
 std::wstring BinFile(const wchar_t* name) { return BinDir() + L"\\" + name; }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
-    : process_(other.process_), id_(other.id_) {
+    : process_(other.process_), id_(other.id_), startError_(other.startError_) {
   other.process_ = nullptr;
 }
 
@@ -22,6 +25,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     if (process_) CloseHandle(process_);
     process_ = other.process_;
     id_ = other.id_;
+    startError_ = other.startError_;
     other.process_ = nullptr;
   }
   return *this;
@@ -44,8 +48,23 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
     CloseHandle(info.hThread);
     child.process_ = info.hProcess;
     child.id_ = info.dwProcessId;
+  } else {
+    child.startError_ = GetLastError();
+    ADD_FAILURE() << "could not start " << Utf8(program) << " as [" << Utf8(commandLine)
+                  << "]: CreateProcessW failed with " << ErrorText(child.startError_);
   }
   return child;
+}
+
+std::string ErrorText(DWORD error) {
+  wchar_t text[256] = {};
+  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                 256, nullptr);
+  std::string trimmed = Utf8(text);
+  while (!trimmed.empty() && (trimmed.back() == '\n' || trimmed.back() == '\r' || trimmed.back() == ' ')) {
+    trimmed.pop_back();
+  }
+  return "error " + std::to_string(error) + " (" + trimmed + ")";
 }
 
 bool ChildProcess::WaitExit(unsigned timeoutMs) const {

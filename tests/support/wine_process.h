@@ -18,10 +18,14 @@ class ChildProcess {
   ChildProcess& operator=(ChildProcess&& other) noexcept;
   ~ChildProcess();
 
-  // `commandLine` is passed as is; the program is `program` (full path).
+  // `commandLine` is passed as is; the program is `program` (full path). A start that fails
+  // is a test failure of its own, with the program and the system's error code, whatever the
+  // caller goes on to check.
   static ChildProcess Start(const std::wstring& program, const std::wstring& commandLine,
                             const std::wstring& workingDir = L"");
   bool started() const { return process_ != nullptr; }
+  // GetLastError of a start that failed; 0 after one that did not.
+  DWORD startError() const { return startError_; }
   DWORD id() const { return id_; }
   HANDLE handle() const { return process_; }
   // Waits up to timeoutMs; true when the process has ended.
@@ -33,7 +37,11 @@ class ChildProcess {
  private:
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
+  DWORD startError_ = 0;
 };
+
+// "error N (the system's text for it)".
+std::string ErrorText(DWORD error);
 
 // A top-level window with this exact title, visible or not; waits up to timeoutMs.
 HWND WaitForWindow(const wchar_t* title, unsigned timeoutMs);

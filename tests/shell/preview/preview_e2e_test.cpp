@@ -24,8 +24,8 @@ constexpr unsigned kEndMs = 3000;
 class PreviewWindow {
  public:
   PreviewWindow(int width, int height) {
-    window_ = CreatePlainWindow(WS_EX_TOPMOST, L"Display Properties preview",
-                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, width, height);
+    window_ = ShowInactivePlainWindow(WS_EX_TOPMOST, L"Display Properties preview",
+                                      WS_POPUP | WS_CLIPCHILDREN, 40, 40, width, height);
     PumpFor(100);
   }
   ~PreviewWindow() { Destroy(); }

@@ -22,8 +22,8 @@ const auto* const kUnmanaged =
     ::testing::AddGlobalTestEnvironment(new UnmanagedWindows(L"shell_preview_form_test.exe"));
 
 HWND MakeArea(int width, int height) {
-  return CreatePlainWindow(WS_EX_TOPMOST, L"preview area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30,
-                           width, height);
+  return ShowInactivePlainWindow(WS_EX_TOPMOST, L"preview area", WS_POPUP | WS_CLIPCHILDREN, 30, 30,
+                                 width, height);
 }
 
 TEST(PreviewForm, ShowsTheLatticePicturePixelForPixelOverItsOwnBackground) {

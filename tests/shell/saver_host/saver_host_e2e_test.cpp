@@ -9,6 +9,7 @@
 #include "harness/sound_capture.h"
 #include "harness/test_media.h"
 #include "harness/wait.h"
+#include "tests/support/unmanaged_windows.h"
 #include "tests/support/wine_process.h"
 
 namespace {
@@ -86,6 +87,9 @@ void PressEscape(HWND renderer) {
 bool Loud(const SoundCapture& capture, std::uint64_t mark) {
   return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty();
 }
+
+// The renderer's window closes at once on a desktop without a window manager.
+const auto* const kUnmanaged = ::testing::AddGlobalTestEnvironment(new UnmanagedWindows(L"Korvane.dll"));
 
 class SaverHost : public ::testing::Test {
  protected:

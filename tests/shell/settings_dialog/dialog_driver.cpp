@@ -54,7 +54,7 @@ ProgramFolder::ProgramFolder(const std::wstring& name) : folder_(name) {
 DialogDriver::DialogDriver(const std::wstring& scr) {
   child_ = ChildProcess::Start(scr, L"\"" + scr + L"\" /c");
   if (!child_.started()) {
-    problem_ = "Korvane.scr did not start";
+    problem_ = "Korvane.scr did not start: " + ErrorText(child_.startError());
     return;
   }
   WaitUntil([&] { return (form_ = VisibleWindowOf(child_.id(), kDialogTitle)) != nullptr || !child_.Running(); },
@@ -65,8 +65,11 @@ DialogDriver::DialogDriver(const std::wstring& scr) {
   }
   FindControls();
   if (!problem_.empty()) return;
-  // Shown and painted: the top row of the form's gradient is on the screen.
-  if (!WaitUntil([&] { return FormPixels().At(490, 0) == RGB(0, 0, 30); }, kTimeoutMs)) {
+  // Shown and painted: the top rows of the form's gradient and of the panel's are on the
+  // screen. (The form paints its child windows before it is shown; the screen may still take
+  // a moment to show what was painted.)
+  if (!WaitUntil([&] { return FormPixels().At(490, 0) == RGB(0, 0, 30) && PanelPixels().At(2, 0) == RGB(30, 30, 30); },
+                 kTimeoutMs)) {
     problem_ = "the dialog was not painted";
   }
 }
