@@ -62,7 +62,9 @@ TEST(AnsiText, FollowsTheSystemCodePageBothWays) {
   const std::wstring japanese = L"\u8A2D\u5B9A \uFF8C\uFF67\uFF72\uFF99";
   const std::string ansi = toolkit::ToAnsi(japanese, &exact);
   EXPECT_EQ(exact, GetACP() != 1252);
-  if (exact) EXPECT_EQ(toolkit::FromAnsi(ansi), japanese);
+  if (exact) {
+    EXPECT_EQ(toolkit::FromAnsi(ansi), japanese);
+  }
   EXPECT_EQ(toolkit::AnsiFromUtf8("\xE8\xA8\xAD\xE5\xAE\x9A"), toolkit::ToAnsi(L"\u8A2D\u5B9A"));
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -89,8 +90,7 @@ TEST(MusicFileChooser, KeepsANameTheCodePageHoldsItsShortFormOrTheEarlierChoiceW
       if (holds && shortNames) continue;  // a name the code page holds is never shortened
       SCOPED_TRACE(Utf8(name) + (shortNames ? ", short names" : ", no short names"));
       user = ChooserUser{path, L"", 0};
-      std::optional<NoShortNames> volume;
-      if (!shortNames) volume.emplace();
+      auto volume = shortNames ? nullptr : std::make_unique<NoShortNames>();
       const UINT_PTR timer = SetTimer(nullptr, 0, 50, ActAsUser);
       const std::optional<std::string> kept = ChooseMusicFile(nullptr, toolkit::ToAnsi(folder.path()));
       KillTimer(nullptr, timer);
