@@ -20,6 +20,13 @@ TempFolder::TempFolder(const std::wstring& name) {
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
+std::wstring TempFolder::CopyInFolder(const std::wstring& file, const std::wstring& folder,
+                                      const std::wstring& name) const {
+  CreateDirectoryW(File(folder).c_str(), nullptr);
+  const std::wstring copy = File(folder) + L"\\" + name;
+  return CopyFileW(File(file).c_str(), copy.c_str(), FALSE) ? copy : copy + L" (not copied)";
+}
+
 bool WriteBytes(const std::wstring& file, const std::string& bytes) {
   HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

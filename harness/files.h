@@ -14,6 +14,10 @@ class TempFolder {
 
   const std::wstring& path() const { return path_; }
   std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+  // A copy of one of this folder's files as `folder`\`name`, the folder made for it; the
+  // copy's path (its name tells a failed copy in the test's message).
+  std::wstring CopyInFolder(const std::wstring& file, const std::wstring& folder,
+                            const std::wstring& name) const;
 
  private:
   std::wstring path_;

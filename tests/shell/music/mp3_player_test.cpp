@@ -50,15 +50,6 @@ class Mp3Player : public ::testing::Test {
     BGM_File.clear();
   }
 
-  // A copy of the test tone under another name, in a folder made for it.
-  std::wstring CopyOfTone(const std::wstring& folderName, const std::wstring& fileName) {
-    const std::wstring folder = media->File(folderName);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring path = folder + L"\\" + fileName;
-    EXPECT_TRUE(CopyFileW(media->File(L"tone.mp3").c_str(), path.c_str(), FALSE));
-    return path;
-  }
-
   bool HearsSoundAfter(std::uint64_t mark) {
     return WaitUntil([&] { return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty(); },
                      kHearTimeoutMs);
@@ -152,9 +143,9 @@ TEST_F(Mp3Player, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
   // 255 bytes in all, the longest path the settings file gives back.
   const std::size_t longName = 255 - base.size() - 1 - std::wstring(L"\\long.mp3").size();
   const std::wstring paths[] = {
-      CopyOfTone(L"with some blanks", L"a b c.mp3"),
-      CopyOfTone(L"音楽 ソフト", L"表示の曲.MP3"),
-      CopyOfTone(std::wstring(longName, L'x'), L"long.mp3"),
+      media->CopyInFolder(L"tone.mp3", L"with some blanks", L"a b c.mp3"),
+      media->CopyInFolder(L"tone.mp3", L"音楽 ソフト", L"表示の曲.MP3"),
+      media->CopyInFolder(L"tone.mp3", std::wstring(longName, L'x'), L"long.mp3"),
   };
   EXPECT_EQ(AnsiPath(paths[2]).size(), 255u);
   for (const std::wstring& path : paths) {

@@ -90,13 +90,6 @@ class WavPlayer : public ::testing::Test {
     BGM_File.clear();
   }
 
-  std::wstring CopyOfLoop(const std::wstring& folderName, const std::wstring& fileName) {
-    const std::wstring folder = media->File(folderName);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring path = folder + L"\\" + fileName;
-    EXPECT_TRUE(CopyFileW(media->File(L"loop.wav").c_str(), path.c_str(), FALSE));
-    return path;
-  }
   bool HearsSoundAfter(std::uint64_t mark) {
     return WaitUntil([&] { return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty(); },
                      kHearTimeoutMs, 50);
@@ -145,9 +138,9 @@ TEST_F(WavPlayer, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
   const std::wstring base = media->path();
   const std::size_t longName = 255 - base.size() - 1 - std::wstring(L"\\long.wav").size();
   const std::wstring paths[] = {
-      CopyOfLoop(L"with some blanks", L"a b c.wav"),
-      CopyOfLoop(L"音楽 ソフト", L"表示の曲.WAV"),
-      CopyOfLoop(std::wstring(longName, L'x'), L"long.wav"),
+      media->CopyInFolder(L"loop.wav", L"with some blanks", L"a b c.wav"),
+      media->CopyInFolder(L"loop.wav", L"音楽 ソフト", L"表示の曲.WAV"),
+      media->CopyInFolder(L"loop.wav", std::wstring(longName, L'x'), L"long.wav"),
   };
   EXPECT_EQ(AnsiPath(paths[2]).size(), 255u);
   for (const std::wstring& path : paths) {
