@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "harness/wait.h"
+#include "tests/support/captured_pixels.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 
@@ -20,12 +21,8 @@ using toolkit::FormDesign;
 using toolkit::UnloadReason;
 
 const char* Name(UnloadReason reason) {
-  switch (reason) {
-    case UnloadReason::kCode: return "code";
-    case UnloadReason::kUserClose: return "user";
-    case UnloadReason::kWindowGone: return "gone";
-  }
-  return "?";
+  static const char* const names[] = {"code", "user", "gone"};  // in the enumeration's order
+  return names[static_cast<int>(reason)];
 }
 
 FormDesign Design(const wchar_t* caption) {
@@ -96,45 +93,37 @@ class FormTest : public ::testing::Test {
   int loadedBefore_ = 0;
 };
 
-TEST_F(FormTest, LoadMakesAHiddenWindowThatATitleSearchFinds) {
+TEST_F(FormTest, LoadMakesAHiddenWindowAndUnloadAsksFirstThenDestroysIt) {
   RecordingForm form(L"toolkit hidden form");
   ASSERT_TRUE(form.Load());
   EXPECT_EQ(Form::LoadedCount(), loadedBefore_ + 1);
-  ASSERT_NE(form.hwnd(), nullptr);
-  EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+  const HWND window = form.hwnd();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(IsWindowVisible(window));
   // The single-instance test relies on this: a hidden window is found by its title alone.
-  EXPECT_EQ(FindWindowA(nullptr, "toolkit hidden form"), form.hwnd());
+  EXPECT_EQ(FindWindowA(nullptr, "toolkit hidden form"), window);
   EXPECT_TRUE(form.Load());
   EXPECT_EQ(form.events, Events({"load"})) << "a second Load must not raise the event again";
-  EXPECT_TRUE(form.Unload());
-}
 
-TEST_F(FormTest, UnloadAsksFirstThenUnloadsAndDestroysTheWindow) {
-  RecordingForm form;
-  ASSERT_TRUE(form.Load());
-  HWND window = form.hwnd();
-  EXPECT_TRUE(form.Unload());
-  EXPECT_EQ(form.events, Events({"load", "query:code", "unload:code"}));
-  EXPECT_FALSE(form.hwnd());
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(form.hwnd(), nullptr);
-  EXPECT_TRUE(form.Unload()) << "unloading an unloaded form is no error";
-  EXPECT_EQ(form.events.size(), 3u);
-}
-
-TEST_F(FormTest, ARefusalInEitherEventKeepsTheFormLoaded) {
-  RecordingForm form;
-  ASSERT_TRUE(form.Load());
+  // A refusal in either event keeps the form loaded.
   form.refuseQuery = true;
   EXPECT_FALSE(form.Unload());
   EXPECT_EQ(form.events, Events({"load", "query:code"})) << "a refused query skips OnUnload";
-  EXPECT_TRUE(form.hwnd());
+  EXPECT_EQ(form.hwnd(), window);
   form.refuseQuery = false;
   form.refuseUnload = true;
   EXPECT_FALSE(form.Unload());
-  EXPECT_TRUE(IsWindow(form.hwnd()));
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(form.hwnd(), window);
+
   form.refuseUnload = false;
   EXPECT_TRUE(form.Unload());
+  const Events unloaded{"load", "query:code", "query:code", "unload:code", "query:code", "unload:code"};
+  EXPECT_EQ(form.events, unloaded);
+  EXPECT_EQ(form.hwnd(), nullptr);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(form.Unload()) << "unloading an unloaded form is no error";
+  EXPECT_EQ(form.events, unloaded);
 }
 
 TEST_F(FormTest, ACloseRequestFromOutsideUnloadsAsTheUsersClose) {
@@ -156,7 +145,6 @@ TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormWithoutASay) {
   ASSERT_TRUE(form.Load());
   form.refuseQuery = true;
   DestroyWindow(form.hwnd());
-  EXPECT_FALSE(form.hwnd());
   EXPECT_EQ(form.hwnd(), nullptr);
   EXPECT_EQ(form.events, Events({"load", "query:gone", "unload:gone"}));
 }
@@ -205,19 +193,10 @@ TEST_F(FormTest, TheDesignGivesTheClientSizeInTwipsAndTheBackground) {
   GetClientRect(form.hwnd(), &client);
   EXPECT_EQ(client.right, 200);
   EXPECT_EQ(client.bottom, 100);
-
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  SendMessageW(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
-               PRF_CLIENT | PRF_ERASEBKGND);
-  const COLORREF pixel = GetPixel(memory, 150, 80);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(pixel, RGB(10, 200, 30)) << std::hex << pixel;
+  const CapturedPixels shown = CapturedPixels::FromDrawing(200, 100, [&](HDC dc) {
+    SendMessageW(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  });
+  EXPECT_EQ(shown.At(150, 80), RGB(10, 200, 30)) << std::hex << shown.At(150, 80);
   form.Unload();
 }
 
@@ -310,12 +289,8 @@ TEST_F(FormTest, TheMessageLoopEndsWhenTheLastFormUnloads) {
   EXPECT_FALSE(watchdog.fired());
   EXPECT_TRUE(firstGoneBeforeSecond) << "the loop ended while a form was still loaded";
   EXPECT_FALSE(second.hwnd());
-}
-
-TEST_F(FormTest, TheMessageLoopReturnsAtOnceWithoutAForm) {
-  Watchdog watchdog(5000);
   toolkit::RunMessageLoop();
-  EXPECT_FALSE(watchdog.fired());
+  EXPECT_FALSE(watchdog.fired()) << "without a form the loop must return at once";
 }
 
 TEST_F(FormTest, TheMessageLoopNoticesAnUnloadSentFromAnotherThread) {

@@ -35,10 +35,10 @@ std::string Hex(COLORREF c) {
 
 class CommandFaceTest : public ButtonTest {
  protected:
-  // A button without a caption, so that its whole face shows.
-  Command& LoadBare(double width, double height) {
+  // A button read with this caption; without one its whole face shows.
+  Command& LoadBare(double width, double height, const wchar_t* caption = L"") {
     PropertyBag stored;
-    stored.Set("Caption", std::wstring());
+    stored.Set("Caption", std::wstring(caption));
     return Load(stored, width, height);
   }
 
@@ -140,46 +140,31 @@ class CommandFaceTest : public ButtonTest {
 const Skin kAllSkins[] = {Skin::Normal,          Skin::HighLight, Skin::Selected,
                           Skin::HighLightSelect, Skin::Pressed,   Skin::Disable};
 
-TEST_F(CommandFaceTest, TheMainButtonsFaceGetsItsPiecesAtTheirPlaces) {
+// The main, the file and a wide button: corners unscaled, edges as long as the skin's copied
+// row for row, others stretched or squeezed from the skin's middle.
+TEST_F(CommandFaceTest, EveryFaceGetsItsSkinsPiecesAtTheirPlaces) {
   for (Skin skin : kAllSkins) {
-    SCOPED_TRACE(SkinName(skin));
-    LoadBare(1155, 375);
-    Show(skin);
-    // 1155 × 375 twips: pieces at x = 1, 60, 1095 and y = 1, 60, 315 twips.
-    ExpectCornersUnscaled(skin, 77, 25);
-    // The side edges are 255 twips: copied unstretched, row for row.
-    ExpectCopied(skin, 0, 4, 0, 4, 4, 17, "left edge");
-    ExpectCopied(skin, 73, 4, 60, 4, 4, 17, "right edge");
-    // The top and bottom edges are 1035 twips, stretched from the skin's 840.
-    ExpectStretchedBand(skin, true, 0, 0, 69, 0, "top edge");
-    ExpectStretchedBand(skin, true, 21, 21, 69, 0, "bottom edge");
-    TearDown();
-    SetUp();
+    for (SIZE twips : {SIZE{1155, 375}, SIZE{615, 315}, SIZE{3000, 375}}) {
+      SCOPED_TRACE(testing::Message() << SkinName(skin) << " at " << twips.cx << " x " << twips.cy);
+      LoadBare(twips.cx, twips.cy);
+      Show(skin);
+      const int w = twips.cx / 15, h = twips.cy / 15;
+      ExpectCornersUnscaled(skin, w, h);
+      if (h == 25) {  // side edges of 255 twips, top and bottom stretched from the skin's 840
+        ExpectCopied(skin, 0, 4, 0, 4, 4, 17, "left edge");
+        ExpectCopied(skin, w - 4, 4, 60, 4, 4, 17, "right edge");
+        ExpectStretchedBand(skin, true, 0, 0, w - 8, 0, "top edge");
+        ExpectStretchedBand(skin, true, 21, 21, w - 8, 0, "bottom edge");
+      } else {  // h = 195 twips: the 17 middle rows of the skin squeezed into 13
+        ExpectStretchedBand(skin, false, 0, 0, 13, 2, "left edge");
+        ExpectStretchedBand(skin, false, w - 4, 60, 13, 2, "right edge");
+        ExpectStretchedBand(skin, true, 0, 0, w - 8, 2, "top edge");
+        if (skin == Skin::HighLight) ExpectGradientMiddle(kShade, kLight, "a low face's middle");
+      }
+      TearDown();
+      SetUp();
+    }
   }
-}
-
-TEST_F(CommandFaceTest, ALowFaceCompressesTheSideEdgesAndKeepsItsCorners) {
-  for (Skin skin : kAllSkins) {
-    SCOPED_TRACE(SkinName(skin));
-    LoadBare(615, 315);  // the file button: 41 × 21 pixels
-    Show(skin);
-    ExpectCornersUnscaled(skin, 41, 21);
-    // h = 195 twips: the 17 middle rows of the skin squeezed into 13.
-    ExpectStretchedBand(skin, false, 0, 0, 13, 2, "left edge");
-    ExpectStretchedBand(skin, false, 37, 60, 13, 2, "right edge");
-    ExpectStretchedBand(skin, true, 0, 0, 33, 2, "top edge");
-    TearDown();
-    SetUp();
-  }
-}
-
-TEST_F(CommandFaceTest, AWideFaceStretchesOnlyTheMiddleOfTheTopAndBottomEdges) {
-  LoadBare(3000, 375);  // 200 × 25 pixels
-  Show(Skin::Selected);
-  ExpectCornersUnscaled(Skin::Selected, 200, 25);
-  ExpectStretchedBand(Skin::Selected, true, 0, 0, 192, 0, "top edge");
-  ExpectStretchedBand(Skin::Selected, true, 21, 21, 192, 0, "bottom edge");
-  ExpectCopied(Skin::Selected, 0, 4, 0, 4, 4, 17, "left edge");
 }
 
 struct GradientRow {
@@ -241,23 +226,13 @@ TEST_F(CommandFaceTest, TheDialogsButtonsLookAsKept) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    PropertyBag stored;
-    stored.Set("Caption", std::wstring(c.caption));
-    Load(stored, c.width, c.height);
-    button_->Initialize();
+    LoadBare(c.width, c.height, c.caption).Initialize();
     button_->Enabled(c.enabled);
     button_->Visible(c.visible);
     ExpectSamePicture(CapturedPixels::FromPrintClient(button_->hwnd()), KORVANE_PICTURES, c.name);
     TearDown();
     SetUp();
   }
-}
-
-TEST_F(CommandFaceTest, TheGradientAlsoFillsTheMiddleOfALowFace) {
-  LoadBare(615, 315);
-  button_->Initialize();
-  Move();
-  ExpectGradientMiddle(kShade, kLight, "615 x 315 HighLight");
 }
 
 // The dark pixels of the caption inside the face's ring.
@@ -285,9 +260,7 @@ TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidt
   };
   for (const Case& c : {Case{L"\u8A2D\u5B9A", 1155, 375, 5, 18}, Case{L"...", 615, 315, 3, 16}}) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-    PropertyBag stored;
-    stored.Set("Caption", std::wstring(c.caption));
-    Load(stored, c.width, c.height);
+    LoadBare(c.width, c.height, c.caption);
     const CapturedPixels face = Face();
     const RECT ink = CaptionInk(face);
     ASSERT_GE(ink.right, 0) << "no caption drawn";
@@ -310,9 +283,7 @@ TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndKeepsTheState) {
   EXPECT_EQ(SkinShown(), Skin::HighLight);
   ExpectGradientMiddle(kLight, kShade, "HighLightSelect after the resize");
 
-  PropertyBag stored;
-  stored.Set("Caption", std::wstring(L"OK"));
-  Command& captioned = Load(stored);
+  Command& captioned = LoadBare(1155, 375, L"OK");
   captioned.Enabled(false);
   SetWindowPos(captioned.hwnd(), nullptr, 0, 0, 41, 21, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(SkinShown(), Skin::Disable);

@@ -96,13 +96,9 @@ TEST_F(UserControlTest, SitingReadsStoredValuesBeforeTheFirstSizeChangeAndTakesT
   EXPECT_EQ(GetParent(control.hwnd()), form_);
 }
 
-TEST_F(UserControlTest, ANewControlSetsItselfUpAndTakesThePlacementSize) {
+TEST_F(UserControlTest, ANewControlSetsItselfUpAndSavesTheExtentInHimetricFirstThenItsValues) {
   ProbeControl& control = Site(nullptr);
-  EXPECT_EQ(control.log, (std::vector<std::string>{"init", "resize 77x25"}));
-}
-
-TEST_F(UserControlTest, SavingStoresTheExtentInHimetricFirstThenTheControlsValues) {
-  ProbeControl& control = Site(nullptr);
+  EXPECT_EQ(control.log, (std::vector<std::string>{"init", "resize 77x25"})) << "the placement's size";
   control.tag = L"kept";
   PropertyBag saved = toolkit::controls::SaveControl(control);
   ASSERT_EQ(saved.Entries().size(), 3u);
