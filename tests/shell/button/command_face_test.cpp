@@ -27,12 +27,6 @@ CapturedPixels Gradient(COLORREF top, COLORREF bottom, int width, int height) {
   });
 }
 
-std::string Hex(COLORREF c) {
-  char text[16];
-  snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
 class CommandFaceTest : public ButtonTest {
  protected:
   // A button read with this caption; without one its whole face shows.
@@ -61,8 +55,8 @@ class CommandFaceTest : public ButtonTest {
       for (int x = 4; x < face.width() - 4; ++x) {
         const COLORREF got = face.At(x, y), expected = gradient.At(x, y);
         if (got != expected && wrong++ < 3) {
-          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << Hex(got) << ", gradient "
-                        << Hex(expected);
+          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << HexColour(got) << ", gradient "
+                        << HexColour(expected);
         }
       }
     }
@@ -76,7 +70,7 @@ class CommandFaceTest : public ButtonTest {
     const CapturedPixels& picture = SkinPixels(skin);
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
-        ASSERT_EQ(Hex(face.At(fx + x, fy + y)), Hex(picture.At(sx + x, sy + y)))
+        ASSERT_EQ(HexColour(face.At(fx + x, fy + y)), HexColour(picture.At(sx + x, sy + y)))
             << what << " of " << SkinName(skin) << " at face (" << fx + x << ", " << fy + y << ")";
       }
     }

@@ -7,6 +7,7 @@
 #include "harness/wait.h"
 #include "shell/button/button_state_machine.h"
 #include "tests/shell/button/button_fixture.h"
+#include "tests/support/send_input.h"
 #include "tests/support/test_form.h"
 
 namespace {
@@ -188,20 +189,8 @@ TEST_F(CommandStateTest, TheTimerNoticesThatThePointerHasLeftAndNotWhileItIsOver
 TEST_F(CommandStateTest, ARealMouseClickThroughTheInputQueueRaisesClick) {
   Command& button = Load(PropertyBag());
   button.Initialize();
-  POINT over = OverButton();
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input[3] = {};
-  for (INPUT& one : input) {
-    one.type = INPUT_MOUSE;
-    // Absolute positions are in 1/65536 of the screen, rounded up to land on the pixel.
-    one.mi.dx = (over.x * 65536 + screenWidth - 1) / screenWidth;
-    one.mi.dy = (over.y * 65536 + screenHeight - 1) / screenHeight;
-  }
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ASSERT_EQ(SendInput(3, input, sizeof(INPUT)), 3u);
+  const POINT over = OverButton();
+  ASSERT_EQ(SendMouseButtons({0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}, &over), 3u);
   EXPECT_TRUE(WaitUntil([&] { return clicks_ == 1; }, 3000));
   EXPECT_EQ(SkinShown(), Skin::HighLight) << "HighLightSelect, the same picture";
   EXPECT_EQ(GetFocus(), button.hwnd());

@@ -31,11 +31,6 @@ TwipsBox Box(int left, int top, int right, int bottom) {
 constexpr COLORREF kBack = RGB(224, 224, 224);
 constexpr COLORREF kInk = RGB(200, 20, 20);
 
-std::string Colour(COLORREF c) {
-  return "(" + std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " +
-         std::to_string(GetBValue(c)) + ")";
-}
-
 // A box whose image is filled with one colour on every size change, as a form paints its
 // background once. Its client area is 200 x 100 pixels, inside a 2-pixel edge.
 class BoxTest : public ::testing::Test {
@@ -88,14 +83,14 @@ class Probe : public toolkit::WindowlessControl {
 
 TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaint) {
   EXPECT_EQ(resizes_, std::vector<std::string>({"200x100"})) << "drawn when the box got its size";
-  EXPECT_EQ(Colour(Shown().At(150, 50)), Colour(fill_));
+  EXPECT_EQ(HexColour(Shown().At(150, 50)), HexColour(fill_));
   fill_ = RGB(1, 2, 3);  // any drawing now would show up
   RedrawWindow(box_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   SetPixel(box_->ImageDc(), 5, 5, kInk);
   box_->Refresh();
   const CapturedPixels shown = Shown();
-  EXPECT_EQ(Colour(shown.At(150, 50)), Colour(RGB(10, 100, 200))) << "erasing must not paint over it";
-  EXPECT_EQ(Colour(shown.At(5, 5)), Colour(kInk));
+  EXPECT_EQ(HexColour(shown.At(150, 50)), HexColour(RGB(10, 100, 200))) << "erasing must not paint over it";
+  EXPECT_EQ(HexColour(shown.At(5, 5)), HexColour(kInk));
 }
 
 TEST_F(BoxTest, ResizingKeepsWhatFitsAndFillsTheRestWithTheBackground) {
@@ -105,9 +100,9 @@ TEST_F(BoxTest, ResizingKeepsWhatFitsAndFillsTheRestWithTheBackground) {
   SetWindowPos(box_->hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
   SetWindowPos(box_->hwnd(), nullptr, 0, 0, 264, 134, SWP_NOMOVE | SWP_NOZORDER);
   const CapturedPixels shown = Shown();
-  EXPECT_EQ(Colour(shown.At(199, 99)), Colour(kInk));
-  EXPECT_EQ(Colour(shown.At(250, 50)), Colour(kBack));
-  EXPECT_EQ(Colour(shown.At(50, 120)), Colour(kBack));
+  EXPECT_EQ(HexColour(shown.At(199, 99)), HexColour(kInk));
+  EXPECT_EQ(HexColour(shown.At(250, 50)), HexColour(kBack));
+  EXPECT_EQ(HexColour(shown.At(50, 120)), HexColour(kBack));
 }
 
 TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemAndAClickIsALeftPressAndReleaseOnOne) {
@@ -129,7 +124,7 @@ TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemAndAClickIsALeftPressAndRel
   EXPECT_TRUE(disabled.log.empty());
   EXPECT_EQ(GetCapture(), nullptr) << "the capture taken for a press goes with its release";
 
-  EXPECT_EQ(Colour(Shown().At(45, 45)), Colour(RGB(0, 255, 0))) << "later controls are drawn on top";
+  EXPECT_EQ(HexColour(Shown().At(45, 45)), HexColour(RGB(0, 255, 0))) << "later controls are drawn on top";
 
   below.log.clear();
   Post(WM_LBUTTONDOWN, MK_LBUTTON, 20, 20);
