@@ -140,28 +140,21 @@ TEST_F(FormTest, ACloseRequestFromOutsideUnloadsAsTheUsersClose) {
   EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormWithoutASay) {
-  RecordingForm form;
-  ASSERT_TRUE(form.Load());
-  form.refuseQuery = true;
-  DestroyWindow(form.hwnd());
-  EXPECT_EQ(form.hwnd(), nullptr);
-  EXPECT_EQ(form.events, Events({"load", "query:gone", "unload:gone"}));
-}
-
-TEST_F(FormTest, AFormMadeAChildGoesWithItsParentWindow) {
-  // The preview's case: the form is put into a window that its owner later destroys.
+// The child is the preview's case: a form put into a window that its owner later destroys.
+TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormAndItsChildFormWithoutASay) {
   RecordingForm parent(L"toolkit parent");
-  ASSERT_TRUE(parent.Load());
   RecordingForm child(L"toolkit child");
+  ASSERT_TRUE(parent.Load());
   ASSERT_TRUE(child.Load());
+  parent.refuseQuery = child.refuseQuery = true;
   SetWindowLongW(child.hwnd(), GWL_STYLE, GetWindowLongW(child.hwnd(), GWL_STYLE) | WS_CHILD);
   SetParent(child.hwnd(), parent.hwnd());
   EXPECT_EQ(Form::FromWindow(child.hwnd()), &child);
   DestroyWindow(parent.hwnd());
-  EXPECT_FALSE(parent.hwnd());
-  EXPECT_FALSE(child.hwnd());
-  EXPECT_EQ(child.events, Events({"load", "query:gone", "unload:gone"}));
+  for (RecordingForm* form : {&parent, &child}) {
+    EXPECT_EQ(form->hwnd(), nullptr);
+    EXPECT_EQ(form->events, Events({"load", "query:gone", "unload:gone"}));
+  }
 }
 
 TEST_F(FormTest, DestroyingALoadedFormObjectRaisesNoEvent) {

@@ -81,7 +81,7 @@ class Probe : public toolkit::WindowlessControl {
   COLORREF colour_;
 };
 
-TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaint) {
+TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaintAndAfterAResize) {
   EXPECT_EQ(resizes_, std::vector<std::string>({"200x100"})) << "drawn when the box got its size";
   EXPECT_EQ(HexColour(Shown().At(150, 50)), HexColour(fill_));
   fill_ = RGB(1, 2, 3);  // any drawing now would show up
@@ -91,18 +91,17 @@ TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaint) {
   const CapturedPixels shown = Shown();
   EXPECT_EQ(HexColour(shown.At(150, 50)), HexColour(RGB(10, 100, 200))) << "erasing must not paint over it";
   EXPECT_EQ(HexColour(shown.At(5, 5)), HexColour(kInk));
-}
 
-TEST_F(BoxTest, ResizingKeepsWhatFitsAndFillsTheRestWithTheBackground) {
-  box_->Resized = nullptr;  // this owner draws nothing on a size change
+  // Resized, it keeps what fits and fills the rest with the background, when this owner draws
+  // nothing on a size change; a window shrunk to nothing (minimised) keeps it for coming back.
+  box_->Resized = nullptr;
   SetPixel(box_->ImageDc(), 199, 99, kInk);
-  // A window shrunk to nothing (minimised) keeps its image for when it comes back.
   SetWindowPos(box_->hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
   SetWindowPos(box_->hwnd(), nullptr, 0, 0, 264, 134, SWP_NOMOVE | SWP_NOZORDER);
-  const CapturedPixels shown = Shown();
-  EXPECT_EQ(HexColour(shown.At(199, 99)), HexColour(kInk));
-  EXPECT_EQ(HexColour(shown.At(250, 50)), HexColour(kBack));
-  EXPECT_EQ(HexColour(shown.At(50, 120)), HexColour(kBack));
+  const CapturedPixels resized = Shown();
+  for (POINT kept : {POINT{5, 5}, POINT{199, 99}}) EXPECT_EQ(HexColour(resized.At(kept.x, kept.y)), HexColour(kInk));
+  EXPECT_EQ(HexColour(resized.At(250, 50)), HexColour(kBack));
+  EXPECT_EQ(HexColour(resized.At(50, 120)), HexColour(kBack));
 }
 
 TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemAndAClickIsALeftPressAndReleaseOnOne) {
