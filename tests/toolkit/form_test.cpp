@@ -25,16 +25,10 @@ const char* Name(UnloadReason reason) {
   return names[static_cast<int>(reason)];
 }
 
-FormDesign Design(const wchar_t* caption) {
-  FormDesign design;
-  design.caption = caption;
-  return design;
-}
-
 class RecordingForm : public Form {
  public:
   explicit RecordingForm(FormDesign design) : Form(std::move(design)) {}
-  explicit RecordingForm(const wchar_t* caption = L"toolkit test form") : Form(Design(caption)) {}
+  explicit RecordingForm(const wchar_t* caption = L"toolkit test form") : Form(FormDesign{.caption = caption}) {}
 
   // Shared, so that it outlives the form in the destruction test.
   std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
@@ -175,12 +169,11 @@ TEST_F(FormTest, OnLoadRunsWithTheWindowMadeAndMayUnloadAgain) {
 }
 
 TEST_F(FormTest, TheDesignGivesTheClientSizeInTwipsAndTheBackground) {
-  FormDesign design = Design(L"toolkit sized form");
-  design.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  design.clientWidth = 3000;  // 200 pixels at 96 DPI
-  design.clientHeight = 1500;
-  design.background = RGB(10, 200, 30);
-  RecordingForm form(design);
+  RecordingForm form(FormDesign{.caption = L"toolkit sized form",
+                                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                .clientWidth = 3000,  // 200 x 100 pixels at 96 DPI
+                                .clientHeight = 1500,
+                                .background = RGB(10, 200, 30)});
   ASSERT_TRUE(form.Load());
   RECT client{};
   GetClientRect(form.hwnd(), &client);

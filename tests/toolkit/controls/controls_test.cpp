@@ -165,12 +165,8 @@ TEST_F(BoxTest, APointerOfAControlShowsOverItAndTheHourglassOverEverything) {
 
 // Tahoma 9 pt.
 LabelDesign TahomaLabel(const RECT& bounds, const wchar_t* caption) {
-  LabelDesign design;
-  design.bounds = Box(bounds.left, bounds.top, bounds.right, bounds.bottom);
-  design.caption = caption;
-  design.font.face = L"Tahoma";
-  design.font.points = 9;
-  return design;
+  return {.bounds = Box(bounds.left, bounds.top, bounds.right, bounds.bottom), .caption = caption,
+          .font = {.face = L"Tahoma", .points = 9}};
 }
 
 TEST_F(BoxTest, LabelsWrapAndCutOffOrRunOnAlongOneLine) {
