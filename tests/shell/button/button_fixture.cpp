@@ -21,16 +21,10 @@ toolkit::Font DialogFont() {
 const CapturedPixels& SkinPixels(Skin skin) {
   static std::map<Skin, CapturedPixels> loaded;
   auto found = loaded.find(skin);
-  if (found != loaded.end()) return found->second;
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(
-      GetModuleHandleA(nullptr), SkinResourceName(skin), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  CapturedPixels pixels = CapturedPixels::FromDc(dc, 64, 25);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return loaded.emplace(skin, std::move(pixels)).first->second;
+  if (found == loaded.end()) {
+    found = loaded.emplace(skin, CapturedPixels::FromResource(SkinResourceName(skin), 64, 25)).first;
+  }
+  return found->second;
 }
 
 Skin Picture(Skin skin) { return skin == Skin::HighLightSelect ? Skin::HighLight : skin; }

@@ -190,11 +190,7 @@ TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheS
     LoadBare(1155, 375);
     for (Step step : row.reach) Apply(step);
     EXPECT_EQ(SkinShown(), Picture(row.skin));
-    if (row.darkOnTop) {
-      ExpectGradientMiddle(kShade, kLight, row.what);
-    } else {
-      ExpectGradientMiddle(kLight, kShade, row.what);
-    }
+    ExpectGradientMiddle(row.darkOnTop ? kShade : kLight, row.darkOnTop ? kLight : kShade, row.what);
     button_->Caption(L"Command");  // shows at the next paint, over the same face
     ExpectSamePicture(Face(), KORVANE_PICTURES, "face_row_" + std::to_string(row.index));
     TearDown();
