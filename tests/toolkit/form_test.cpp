@@ -188,14 +188,12 @@ TEST_F(FormTest, TheDesignGivesTheClientSizeInTwipsAndTheBackground) {
 
 // Counts the live copies of a timer handler's captures.
 struct Capture {
-  static int live;
-  static int liveAfterDestroy;
+  static inline int live = 0;
+  static inline int liveAfterDestroy = -1;
   Capture() { ++live; }
   Capture(const Capture&) { ++live; }
   ~Capture() { --live; }
 };
-int Capture::live = 0;
-int Capture::liveAfterDestroy = -1;
 
 // A form whose timer is one of its members.
 class TimedForm : public RecordingForm {
