@@ -214,26 +214,20 @@ TEST_F(FormTest, ATickMayDestroyTheFormThatHoldsItsTimer) {
   EXPECT_EQ(Capture::live, 0);
 }
 
-TEST_F(FormTest, ShowMakesTheWindowVisibleAndPaintsItAndItsChildWindows) {
-  RecordingForm form;
+TEST_F(FormTest, ShowPaintsTheFormAndItsChildWindowsAndShowModalDisablesTheOthersUntilItUnloads) {
+  RecordingForm other(L"toolkit other form");
   HWND child = nullptr;
-  form.onLoad = [&] {
-    child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, form.hwnd(),
+  other.onLoad = [&] {
+    child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, other.hwnd(),
                             nullptr, nullptr, nullptr);
   };
-  form.Show();
-  EXPECT_TRUE(form.hwnd());
-  EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+  other.Show();
+  EXPECT_TRUE(IsWindowVisible(other.hwnd()));
   // Without a message pumped: nothing of the form waits for the message loop to be painted.
-  EXPECT_FALSE(GetUpdateRect(form.hwnd(), nullptr, FALSE)) << "the form is left unpainted";
+  EXPECT_FALSE(GetUpdateRect(other.hwnd(), nullptr, FALSE)) << "the form is left unpainted";
   ASSERT_NE(child, nullptr);
   EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE)) << "the child window is left unpainted";
-  form.Unload();
-}
 
-TEST_F(FormTest, ShowModalWaitsForTheUnloadWithTheOtherWindowsDisabled) {
-  RecordingForm other(L"toolkit other form");
-  other.Show();
   RecordingForm dialog(L"toolkit modal form");
   bool otherEnabledDuring = true;
   bool otherEnabledAsTheDialogWent = false;
