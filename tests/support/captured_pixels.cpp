@@ -1,5 +1,7 @@
 #include "tests/support/captured_pixels.h"
 
+#include <cstdio>
+
 #include "toolkit/gdi_object.h"
 
 namespace {
@@ -89,4 +91,10 @@ CapturedPixels CapturedPixels::FromScreen(const RECT& area) {
 COLORREF CapturedPixels::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
   return pixels_[static_cast<size_t>(y) * width_ + x];
+}
+
+std::string HexColour(COLORREF c) {
+  char text[8];
+  snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+  return text;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class CapturedPixels {
@@ -29,3 +30,6 @@ class CapturedPixels {
   int height_ = 0;
   std::vector<COLORREF> pixels_;
 };
+
+// "RRGGBB", for messages that say which colour a pixel has.
+std::string HexColour(COLORREF c);

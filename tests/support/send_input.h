@@ -8,5 +8,6 @@
 
 // Each key pressed (true) or released (false), in order.
 void SendKeys(std::initializer_list<std::pair<WORD, bool>> keys);
-// Mouse button events (MOUSEEVENTF_LEFTDOWN and the like) where the pointer is, in order.
-void SendMouseButtons(std::initializer_list<DWORD> events);
+// Mouse button events (MOUSEEVENTF_LEFTDOWN and the like) in order, where the pointer is or,
+// given a screen point, each moving it there first. Gives how many the system took.
+UINT SendMouseButtons(std::initializer_list<DWORD> events, const POINT* at = nullptr);

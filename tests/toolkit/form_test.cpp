@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "harness/wait.h"
+#include "tests/support/captured_pixels.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 
@@ -20,24 +21,14 @@ using toolkit::FormDesign;
 using toolkit::UnloadReason;
 
 const char* Name(UnloadReason reason) {
-  switch (reason) {
-    case UnloadReason::kCode: return "code";
-    case UnloadReason::kUserClose: return "user";
-    case UnloadReason::kWindowGone: return "gone";
-  }
-  return "?";
-}
-
-FormDesign Design(const wchar_t* caption) {
-  FormDesign design;
-  design.caption = caption;
-  return design;
+  static const char* const names[] = {"code", "user", "gone"};  // in the enumeration's order
+  return names[static_cast<int>(reason)];
 }
 
 class RecordingForm : public Form {
  public:
   explicit RecordingForm(FormDesign design) : Form(std::move(design)) {}
-  explicit RecordingForm(const wchar_t* caption = L"toolkit test form") : Form(Design(caption)) {}
+  explicit RecordingForm(const wchar_t* caption = L"toolkit test form") : Form(FormDesign{.caption = caption}) {}
 
   // Shared, so that it outlives the form in the destruction test.
   std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
@@ -96,45 +87,37 @@ class FormTest : public ::testing::Test {
   int loadedBefore_ = 0;
 };
 
-TEST_F(FormTest, LoadMakesAHiddenWindowThatATitleSearchFinds) {
+TEST_F(FormTest, LoadMakesAHiddenWindowAndUnloadAsksFirstThenDestroysIt) {
   RecordingForm form(L"toolkit hidden form");
   ASSERT_TRUE(form.Load());
   EXPECT_EQ(Form::LoadedCount(), loadedBefore_ + 1);
-  ASSERT_NE(form.hwnd(), nullptr);
-  EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+  const HWND window = form.hwnd();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(IsWindowVisible(window));
   // The single-instance test relies on this: a hidden window is found by its title alone.
-  EXPECT_EQ(FindWindowA(nullptr, "toolkit hidden form"), form.hwnd());
+  EXPECT_EQ(FindWindowA(nullptr, "toolkit hidden form"), window);
   EXPECT_TRUE(form.Load());
   EXPECT_EQ(form.events, Events({"load"})) << "a second Load must not raise the event again";
-  EXPECT_TRUE(form.Unload());
-}
 
-TEST_F(FormTest, UnloadAsksFirstThenUnloadsAndDestroysTheWindow) {
-  RecordingForm form;
-  ASSERT_TRUE(form.Load());
-  HWND window = form.hwnd();
-  EXPECT_TRUE(form.Unload());
-  EXPECT_EQ(form.events, Events({"load", "query:code", "unload:code"}));
-  EXPECT_FALSE(form.hwnd());
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(form.hwnd(), nullptr);
-  EXPECT_TRUE(form.Unload()) << "unloading an unloaded form is no error";
-  EXPECT_EQ(form.events.size(), 3u);
-}
-
-TEST_F(FormTest, ARefusalInEitherEventKeepsTheFormLoaded) {
-  RecordingForm form;
-  ASSERT_TRUE(form.Load());
+  // A refusal in either event keeps the form loaded.
   form.refuseQuery = true;
   EXPECT_FALSE(form.Unload());
   EXPECT_EQ(form.events, Events({"load", "query:code"})) << "a refused query skips OnUnload";
-  EXPECT_TRUE(form.hwnd());
+  EXPECT_EQ(form.hwnd(), window);
   form.refuseQuery = false;
   form.refuseUnload = true;
   EXPECT_FALSE(form.Unload());
-  EXPECT_TRUE(IsWindow(form.hwnd()));
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(form.hwnd(), window);
+
   form.refuseUnload = false;
   EXPECT_TRUE(form.Unload());
+  const Events unloaded{"load", "query:code", "query:code", "unload:code", "query:code", "unload:code"};
+  EXPECT_EQ(form.events, unloaded);
+  EXPECT_EQ(form.hwnd(), nullptr);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(form.Unload()) << "unloading an unloaded form is no error";
+  EXPECT_EQ(form.events, unloaded);
 }
 
 TEST_F(FormTest, ACloseRequestFromOutsideUnloadsAsTheUsersClose) {
@@ -151,29 +134,21 @@ TEST_F(FormTest, ACloseRequestFromOutsideUnloadsAsTheUsersClose) {
   EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormWithoutASay) {
-  RecordingForm form;
-  ASSERT_TRUE(form.Load());
-  form.refuseQuery = true;
-  DestroyWindow(form.hwnd());
-  EXPECT_FALSE(form.hwnd());
-  EXPECT_EQ(form.hwnd(), nullptr);
-  EXPECT_EQ(form.events, Events({"load", "query:gone", "unload:gone"}));
-}
-
-TEST_F(FormTest, AFormMadeAChildGoesWithItsParentWindow) {
-  // The preview's case: the form is put into a window that its owner later destroys.
+// The child is the preview's case: a form put into a window that its owner later destroys.
+TEST_F(FormTest, AWindowDestroyedFromOutsideUnloadsItsFormAndItsChildFormWithoutASay) {
   RecordingForm parent(L"toolkit parent");
-  ASSERT_TRUE(parent.Load());
   RecordingForm child(L"toolkit child");
+  ASSERT_TRUE(parent.Load());
   ASSERT_TRUE(child.Load());
+  parent.refuseQuery = child.refuseQuery = true;
   SetWindowLongW(child.hwnd(), GWL_STYLE, GetWindowLongW(child.hwnd(), GWL_STYLE) | WS_CHILD);
   SetParent(child.hwnd(), parent.hwnd());
   EXPECT_EQ(Form::FromWindow(child.hwnd()), &child);
   DestroyWindow(parent.hwnd());
-  EXPECT_FALSE(parent.hwnd());
-  EXPECT_FALSE(child.hwnd());
-  EXPECT_EQ(child.events, Events({"load", "query:gone", "unload:gone"}));
+  for (RecordingForm* form : {&parent, &child}) {
+    EXPECT_EQ(form->hwnd(), nullptr);
+    EXPECT_EQ(form->events, Events({"load", "query:gone", "unload:gone"}));
+  }
 }
 
 TEST_F(FormTest, DestroyingALoadedFormObjectRaisesNoEvent) {
@@ -194,43 +169,31 @@ TEST_F(FormTest, OnLoadRunsWithTheWindowMadeAndMayUnloadAgain) {
 }
 
 TEST_F(FormTest, TheDesignGivesTheClientSizeInTwipsAndTheBackground) {
-  FormDesign design = Design(L"toolkit sized form");
-  design.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  design.clientWidth = 3000;  // 200 pixels at 96 DPI
-  design.clientHeight = 1500;
-  design.background = RGB(10, 200, 30);
-  RecordingForm form(design);
+  RecordingForm form(FormDesign{.caption = L"toolkit sized form",
+                                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                .clientWidth = 3000,  // 200 x 100 pixels at 96 DPI
+                                .clientHeight = 1500,
+                                .background = RGB(10, 200, 30)});
   ASSERT_TRUE(form.Load());
   RECT client{};
   GetClientRect(form.hwnd(), &client);
   EXPECT_EQ(client.right, 200);
   EXPECT_EQ(client.bottom, 100);
-
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  SendMessageW(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
-               PRF_CLIENT | PRF_ERASEBKGND);
-  const COLORREF pixel = GetPixel(memory, 150, 80);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(pixel, RGB(10, 200, 30)) << std::hex << pixel;
+  const CapturedPixels shown = CapturedPixels::FromDrawing(200, 100, [&](HDC dc) {
+    SendMessageW(form.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  });
+  EXPECT_EQ(shown.At(150, 80), RGB(10, 200, 30)) << std::hex << shown.At(150, 80);
   form.Unload();
 }
 
 // Counts the live copies of a timer handler's captures.
 struct Capture {
-  static int live;
-  static int liveAfterDestroy;
+  static inline int live = 0;
+  static inline int liveAfterDestroy = -1;
   Capture() { ++live; }
   Capture(const Capture&) { ++live; }
   ~Capture() { --live; }
 };
-int Capture::live = 0;
-int Capture::liveAfterDestroy = -1;
 
 // A form whose timer is one of its members.
 class TimedForm : public RecordingForm {
@@ -251,26 +214,20 @@ TEST_F(FormTest, ATickMayDestroyTheFormThatHoldsItsTimer) {
   EXPECT_EQ(Capture::live, 0);
 }
 
-TEST_F(FormTest, ShowMakesTheWindowVisibleAndPaintsItAndItsChildWindows) {
-  RecordingForm form;
+TEST_F(FormTest, ShowPaintsTheFormAndItsChildWindowsAndShowModalDisablesTheOthersUntilItUnloads) {
+  RecordingForm other(L"toolkit other form");
   HWND child = nullptr;
-  form.onLoad = [&] {
-    child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, form.hwnd(),
+  other.onLoad = [&] {
+    child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, other.hwnd(),
                             nullptr, nullptr, nullptr);
   };
-  form.Show();
-  EXPECT_TRUE(form.hwnd());
-  EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+  other.Show();
+  EXPECT_TRUE(IsWindowVisible(other.hwnd()));
   // Without a message pumped: nothing of the form waits for the message loop to be painted.
-  EXPECT_FALSE(GetUpdateRect(form.hwnd(), nullptr, FALSE)) << "the form is left unpainted";
+  EXPECT_FALSE(GetUpdateRect(other.hwnd(), nullptr, FALSE)) << "the form is left unpainted";
   ASSERT_NE(child, nullptr);
   EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE)) << "the child window is left unpainted";
-  form.Unload();
-}
 
-TEST_F(FormTest, ShowModalWaitsForTheUnloadWithTheOtherWindowsDisabled) {
-  RecordingForm other(L"toolkit other form");
-  other.Show();
   RecordingForm dialog(L"toolkit modal form");
   bool otherEnabledDuring = true;
   bool otherEnabledAsTheDialogWent = false;
@@ -310,12 +267,8 @@ TEST_F(FormTest, TheMessageLoopEndsWhenTheLastFormUnloads) {
   EXPECT_FALSE(watchdog.fired());
   EXPECT_TRUE(firstGoneBeforeSecond) << "the loop ended while a form was still loaded";
   EXPECT_FALSE(second.hwnd());
-}
-
-TEST_F(FormTest, TheMessageLoopReturnsAtOnceWithoutAForm) {
-  Watchdog watchdog(5000);
   toolkit::RunMessageLoop();
-  EXPECT_FALSE(watchdog.fired());
+  EXPECT_FALSE(watchdog.fired()) << "without a form the loop must return at once";
 }
 
 TEST_F(FormTest, TheMessageLoopNoticesAnUnloadSentFromAnotherThread) {

@@ -56,60 +56,41 @@ class Probe {
   bool copied_ = false;
 };
 
-struct ArgumentCase {
-  int row;
-  std::wstring (*commandLine)(const std::wstring& path);
-  const wchar_t* expected;
-};
-
-const ArgumentCase kArgumentCases[] = {
-    {0, [](const std::wstring& p) { return L"\"" + p + L"\" /s"; }, L"/s"},
-    {1, [](const std::wstring& p) { return L"\"" + p + L"\"\t/p 123"; }, L"/p 123"},
-    {2, [](const std::wstring& p) { return L"\"" + p + L"\"/c"; }, L"/c"},
-    {3, [](const std::wstring& p) { return p + L" /s"; }, L"/s"},  // unquoted, with blanks
-    {4, [](const std::wstring& p) { return L"\"" + p + L"\" /a  99 "; }, L"/a  99 "},
-    {5, [](const std::wstring& p) { return L"\"" + p + L"\" /\uFF53 \u00E9\u8868"; }, L"/\uFF53 \u00E9\u8868"},
-    {6, [](const std::wstring& p) { return L"\"" + p + L"\""; }, L""},
-};
-
 TEST(RunningProgram, SeesItsArgumentTextWhateverShapeItsPathWasGivenIn) {
+  // The command line: `before`, the probe's path, `after`.
+  const struct { const wchar_t *before, *after, *expected; } cases[] = {
+      {L"\"", L"\" /s", L"/s"},     {L"\"", L"\"\t/p 123", L"/p 123"},
+      {L"\"", L"\"/c", L"/c"},      {L"", L" /s", L"/s"},  // unquoted, with blanks
+      {L"\"", L"\" /a  99 ", L"/a  99 "}, {L"\"", L"\" /\uFF53 \u00E9\u8868", L"/\uFF53 \u00E9\u8868"},
+      {L"\"", L"\"", L""},
+  };
   Probe probe(L"toolkit probe \u30C6\u30B9\u30C8");
   ASSERT_TRUE(probe.copied());
-  for (const ArgumentCase& c : kArgumentCases) {
-    const Report report = probe.Run(c.commandLine(probe.path()));
+  for (const auto& c : cases) {
+    const std::wstring commandLine = c.before + probe.path() + c.after;
+    const Report report = probe.Run(commandLine);
     EXPECT_EQ(report.count("argument") ? report.at("argument") : "(no report)", Utf8(c.expected))
-        << "row " << c.row << ", command line: " << Utf8(c.commandLine(probe.path()));
+        << "command line: " << Utf8(commandLine);
   }
 }
 
-TEST(RunningProgram, FindsItsFolderFromItsOwnPathNotTheWorkingFolder) {
-  Probe probe(L"toolkit probe folder");
-  ASSERT_TRUE(probe.copied());
-  TempFolder elsewhere(L"toolkit working folder");
-  const Report report = probe.Run(L"\"" + probe.path() + L"\" /s", elsewhere.path());
-  EXPECT_EQ(report.count("folder") ? report.at("folder") : "(no report)", Utf8(probe.folder()));
-  EXPECT_EQ(GetFileAttributesW(elsewhere.File(L"probe-report.txt").c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
-TEST(CodePage, IsTheOneThisRunWasStartedForAndAStartedProgramKeepsIt) {
+// Also in the code page this run was started for, which a started program keeps.
+TEST(RunningProgram, FindsItsFolderFromItsOwnPathAlsoThroughAnsiTextInItsCodePage) {
   ASSERT_EQ(GetACP(), ExpectedCodePage()) << "the bench did not give the code page asked for";
-  Probe probe(L"toolkit probe code page");
-  ASSERT_TRUE(probe.copied());
-  Report report = probe.Run(L"\"" + probe.path() + L"\"");
-  EXPECT_EQ(report["acp"], std::to_string(ExpectedCodePage()));
-}
-
-TEST(RunningProgram, ReachesItsFolderThroughAnsiTextEvenWhenTheNameIsOutsideTheCodePage) {
   // "é" has no code page 932 form; Japanese has no code page 1252 form.
   const wchar_t* outside = GetACP() == 932 ? L"toolkit probe Korvan\u00E9"
                                            : L"toolkit probe \u30B3\u30EB\u30F4\u30A1\u30CD";
+  TempFolder elsewhere(L"toolkit working folder");
   for (const wchar_t* name : {outside, L"toolkit probe plain"}) {
+    SCOPED_TRACE(Utf8(name));
     Probe probe(name);
     ASSERT_TRUE(probe.copied());
-    Report report = probe.Run(L"\"" + probe.path() + L"\"");
-    EXPECT_EQ(report["folder"], Utf8(probe.folder()));
-    EXPECT_EQ(report["folder_ansi_reaches_folder"], "1") << Utf8(name);
+    Report report = probe.Run(L"\"" + probe.path() + L"\" /s", elsewhere.path());
+    EXPECT_EQ(report["folder"], Utf8(probe.folder())) << "not the working folder";
+    EXPECT_EQ(report["folder_ansi_reaches_folder"], "1");
+    EXPECT_EQ(report["acp"], std::to_string(ExpectedCodePage()));
   }
+  EXPECT_EQ(GetFileAttributesW(elsewhere.File(L"probe-report.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // What StartProgram asked of Windows, in order; each call goes on to the real one.
@@ -125,7 +106,7 @@ BOOL WINAPI RecordCreateProcess(LPCWSTR a, LPWSTR b, LPSECURITY_ATTRIBUTES c, LP
   return CreateProcessW(a, b, c, d, e, f, g, h, i, j);
 }
 
-TEST(StartProgram, StartsAProgramWithANormalActivatedWindowAndThePathAlone) {
+TEST(StartProgram, StartsAProgramWithANormalActivatedWindowAndThePathAloneAndReportsWhatItCannotStart) {
   Probe probe(L"toolkit started program");
   ASSERT_TRUE(probe.copied());
   // An activated window needs the right to set the foreground, which a hidden host holds
@@ -150,12 +131,9 @@ TEST(StartProgram, StartsAProgramWithANormalActivatedWindowAndThePathAlone) {
   EXPECT_EQ(report["show"], std::to_string(SW_SHOWNORMAL));
   // Let it finish before its folder goes.
   WaitUntil([&] { return DeleteFileW(probe.path().c_str()) != FALSE; }, kRunTimeoutMs);
-}
 
-TEST(StartProgram, ReportsAFileThatCannotBeStarted) {
-  TempFolder folder(L"toolkit nothing to start");
-  EXPECT_FALSE(toolkit::StartProgram(folder.File(L"missing.exe")));
-  EXPECT_FALSE(toolkit::StartProgram(folder.path()));
+  EXPECT_FALSE(toolkit::StartProgram(probe.folder() + L"\\missing.exe")) << "a missing file is reported";
+  EXPECT_FALSE(toolkit::StartProgram(probe.folder())) << "a folder is reported";
 }
 
 }  // namespace

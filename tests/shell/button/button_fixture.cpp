@@ -15,27 +15,16 @@ constexpr int kButtonTop = 600;
 }  // namespace
 
 toolkit::Font DialogFont() {
-  toolkit::Font font;
-  font.face = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
-  font.points = 9.75;
-  font.weight = 400;
-  font.charset = 128;
-  return font;
+  return {.face = L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF", .points = 9.75, .weight = 400, .charset = 128};
 }
 
 const CapturedPixels& SkinPixels(Skin skin) {
   static std::map<Skin, CapturedPixels> loaded;
   auto found = loaded.find(skin);
-  if (found != loaded.end()) return found->second;
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(
-      GetModuleHandleA(nullptr), SkinResourceName(skin), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  CapturedPixels pixels = CapturedPixels::FromDc(dc, 64, 25);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return loaded.emplace(skin, std::move(pixels)).first->second;
+  if (found == loaded.end()) {
+    found = loaded.emplace(skin, CapturedPixels::FromResource(SkinResourceName(skin), 64, 25)).first;
+  }
+  return found->second;
 }
 
 Skin Picture(Skin skin) { return skin == Skin::HighLightSelect ? Skin::HighLight : skin; }
@@ -97,16 +86,8 @@ void ButtonTest::Apply(Step step) {
       TickWithPointerAt(POINT{other.left + 5, other.top + 5});
       break;
     }
-    case Step::KeySpace:
-      SendMessageA(button_->hwnd(), WM_KEYDOWN, VK_SPACE, 0x00390001);
-      SendMessageA(button_->hwnd(), WM_CHAR, ' ', 0x00390001);
-      SendMessageA(button_->hwnd(), WM_KEYUP, VK_SPACE, 0xC0390001);
-      break;
-    case Step::KeyEnter:
-      SendMessageA(button_->hwnd(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
-      SendMessageA(button_->hwnd(), WM_CHAR, '\r', 0x001C0001);
-      SendMessageA(button_->hwnd(), WM_KEYUP, VK_RETURN, 0xC01C0001);
-      break;
+    case Step::KeySpace: Key(VK_SPACE, ' ', 0x39); break;
+    case Step::KeyEnter: Key(VK_RETURN, '\r', 0x1C); break;
     case Step::Disable: button_->Enabled(false); break;
     case Step::Enable: button_->Enabled(true); break;
   }
@@ -118,6 +99,13 @@ void ButtonTest::Move(WPARAM keys) {
 
 void ButtonTest::Send(UINT message, WPARAM keys) {
   SendMessageA(button_->hwnd(), message, keys, MAKELPARAM(20, 10));
+}
+
+void ButtonTest::Key(WPARAM key, char character, LPARAM scanCode) {
+  const LPARAM pressed = 1 | scanCode << 16, released = pressed | 0xC0000000;
+  SendMessageA(button_->hwnd(), WM_KEYDOWN, key, pressed);
+  SendMessageA(button_->hwnd(), WM_CHAR, character, pressed);
+  SendMessageA(button_->hwnd(), WM_KEYUP, key, released);
 }
 
 void ButtonTest::Focus() { SetFocus(button_->hwnd()); }
@@ -148,7 +136,7 @@ POINT ButtonTest::OverCaption() const {
 POINT ButtonTest::OutsideButton() const { return FormToScreen(350, 250); }
 
 void ButtonTest::ParkPointer() const {
-  POINT park = FormToScreen(350, 250);
+  const POINT park = OutsideButton();
   SetCursorPos(park.x, park.y);
 }
 
@@ -187,26 +175,19 @@ std::optional<Skin> ButtonTest::SkinShown() const {
   return std::nullopt;
 }
 
-// Below the caption, inside the border.
-POINT PoisonSpot(HWND button) {
+// Below the caption, inside the border, once what was already due is painted: marked with
+// `mark`, or read back (CLR_INVALID).
+COLORREF AtPoisonSpot(HWND button, COLORREF mark = CLR_INVALID) {
+  UpdateWindow(button);
   RECT client{};
   GetClientRect(button, &client);
-  return POINT{client.right / 2, client.bottom - 6};
+  HDC dc = GetDC(button);
+  const COLORREF shown = mark == CLR_INVALID ? GetPixel(dc, client.right / 2, client.bottom - 6)
+                                             : SetPixel(dc, client.right / 2, client.bottom - 6, mark);
+  ReleaseDC(button, dc);
+  return shown;
 }
 
-void ButtonTest::Poison() {
-  UpdateWindow(button_->hwnd());  // what was already due is painted first
-  const POINT spot = PoisonSpot(button_->hwnd());
-  HDC dc = GetDC(button_->hwnd());
-  SetPixel(dc, spot.x, spot.y, kPoison);
-  ReleaseDC(button_->hwnd(), dc);
-}
+void ButtonTest::Poison() { AtPoisonSpot(button_->hwnd(), kPoison); }
 
-bool ButtonTest::Poisoned() const {
-  UpdateWindow(button_->hwnd());
-  const POINT spot = PoisonSpot(button_->hwnd());
-  HDC dc = GetDC(button_->hwnd());
-  const COLORREF shown = GetPixel(dc, spot.x, spot.y);
-  ReleaseDC(button_->hwnd(), dc);
-  return shown == kPoison;
-}
+bool ButtonTest::Poisoned() const { return AtPoisonSpot(button_->hwnd()) == kPoison; }

@@ -62,6 +62,7 @@ class ButtonTest : public ::testing::Test {
   void Apply(Step step);
   void Move(WPARAM keys = 0);
   void Send(UINT message, WPARAM keys);
+  void Key(WPARAM key, char character, LPARAM scanCode);  // pressed, typed and released
   void Focus();
   void Blur();  // the focus goes to another control on the form
   // Puts the pointer there and waits until the button's 100 ms timer has ticked since.

@@ -27,18 +27,12 @@ CapturedPixels Gradient(COLORREF top, COLORREF bottom, int width, int height) {
   });
 }
 
-std::string Hex(COLORREF c) {
-  char text[16];
-  snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
 class CommandFaceTest : public ButtonTest {
  protected:
-  // A button without a caption, so that its whole face shows.
-  Command& LoadBare(double width, double height) {
+  // A button read with this caption; without one its whole face shows.
+  Command& LoadBare(double width, double height, const wchar_t* caption = L"") {
     PropertyBag stored;
-    stored.Set("Caption", std::wstring());
+    stored.Set("Caption", std::wstring(caption));
     return Load(stored, width, height);
   }
 
@@ -61,8 +55,8 @@ class CommandFaceTest : public ButtonTest {
       for (int x = 4; x < face.width() - 4; ++x) {
         const COLORREF got = face.At(x, y), expected = gradient.At(x, y);
         if (got != expected && wrong++ < 3) {
-          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << Hex(got) << ", gradient "
-                        << Hex(expected);
+          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << HexColour(got) << ", gradient "
+                        << HexColour(expected);
         }
       }
     }
@@ -76,7 +70,7 @@ class CommandFaceTest : public ButtonTest {
     const CapturedPixels& picture = SkinPixels(skin);
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
-        ASSERT_EQ(Hex(face.At(fx + x, fy + y)), Hex(picture.At(sx + x, sy + y)))
+        ASSERT_EQ(HexColour(face.At(fx + x, fy + y)), HexColour(picture.At(sx + x, sy + y)))
             << what << " of " << SkinName(skin) << " at face (" << fx + x << ", " << fy + y << ")";
       }
     }
@@ -140,46 +134,31 @@ class CommandFaceTest : public ButtonTest {
 const Skin kAllSkins[] = {Skin::Normal,          Skin::HighLight, Skin::Selected,
                           Skin::HighLightSelect, Skin::Pressed,   Skin::Disable};
 
-TEST_F(CommandFaceTest, TheMainButtonsFaceGetsItsPiecesAtTheirPlaces) {
+// The main, the file and a wide button: corners unscaled, edges as long as the skin's copied
+// row for row, others stretched or squeezed from the skin's middle.
+TEST_F(CommandFaceTest, EveryFaceGetsItsSkinsPiecesAtTheirPlaces) {
   for (Skin skin : kAllSkins) {
-    SCOPED_TRACE(SkinName(skin));
-    LoadBare(1155, 375);
-    Show(skin);
-    // 1155 × 375 twips: pieces at x = 1, 60, 1095 and y = 1, 60, 315 twips.
-    ExpectCornersUnscaled(skin, 77, 25);
-    // The side edges are 255 twips: copied unstretched, row for row.
-    ExpectCopied(skin, 0, 4, 0, 4, 4, 17, "left edge");
-    ExpectCopied(skin, 73, 4, 60, 4, 4, 17, "right edge");
-    // The top and bottom edges are 1035 twips, stretched from the skin's 840.
-    ExpectStretchedBand(skin, true, 0, 0, 69, 0, "top edge");
-    ExpectStretchedBand(skin, true, 21, 21, 69, 0, "bottom edge");
-    TearDown();
-    SetUp();
+    for (SIZE twips : {SIZE{1155, 375}, SIZE{615, 315}, SIZE{3000, 375}}) {
+      SCOPED_TRACE(testing::Message() << SkinName(skin) << " at " << twips.cx << " x " << twips.cy);
+      LoadBare(twips.cx, twips.cy);
+      Show(skin);
+      const int w = twips.cx / 15, h = twips.cy / 15;
+      ExpectCornersUnscaled(skin, w, h);
+      if (h == 25) {  // side edges of 255 twips, top and bottom stretched from the skin's 840
+        ExpectCopied(skin, 0, 4, 0, 4, 4, 17, "left edge");
+        ExpectCopied(skin, w - 4, 4, 60, 4, 4, 17, "right edge");
+        ExpectStretchedBand(skin, true, 0, 0, w - 8, 0, "top edge");
+        ExpectStretchedBand(skin, true, 21, 21, w - 8, 0, "bottom edge");
+      } else {  // h = 195 twips: the 17 middle rows of the skin squeezed into 13
+        ExpectStretchedBand(skin, false, 0, 0, 13, 2, "left edge");
+        ExpectStretchedBand(skin, false, w - 4, 60, 13, 2, "right edge");
+        ExpectStretchedBand(skin, true, 0, 0, w - 8, 2, "top edge");
+        if (skin == Skin::HighLight) ExpectGradientMiddle(kShade, kLight, "a low face's middle");
+      }
+      TearDown();
+      SetUp();
+    }
   }
-}
-
-TEST_F(CommandFaceTest, ALowFaceCompressesTheSideEdgesAndKeepsItsCorners) {
-  for (Skin skin : kAllSkins) {
-    SCOPED_TRACE(SkinName(skin));
-    LoadBare(615, 315);  // the file button: 41 × 21 pixels
-    Show(skin);
-    ExpectCornersUnscaled(skin, 41, 21);
-    // h = 195 twips: the 17 middle rows of the skin squeezed into 13.
-    ExpectStretchedBand(skin, false, 0, 0, 13, 2, "left edge");
-    ExpectStretchedBand(skin, false, 37, 60, 13, 2, "right edge");
-    ExpectStretchedBand(skin, true, 0, 0, 33, 2, "top edge");
-    TearDown();
-    SetUp();
-  }
-}
-
-TEST_F(CommandFaceTest, AWideFaceStretchesOnlyTheMiddleOfTheTopAndBottomEdges) {
-  LoadBare(3000, 375);  // 200 × 25 pixels
-  Show(Skin::Selected);
-  ExpectCornersUnscaled(Skin::Selected, 200, 25);
-  ExpectStretchedBand(Skin::Selected, true, 0, 0, 192, 0, "top edge");
-  ExpectStretchedBand(Skin::Selected, true, 21, 21, 192, 0, "bottom edge");
-  ExpectCopied(Skin::Selected, 0, 4, 0, 4, 4, 17, "left edge");
 }
 
 struct GradientRow {
@@ -211,53 +190,12 @@ TEST_F(CommandFaceTest, TheMiddleIsAlwaysTheGradientAndItsOrientationFollowsTheS
     LoadBare(1155, 375);
     for (Step step : row.reach) Apply(step);
     EXPECT_EQ(SkinShown(), Picture(row.skin));
-    if (row.darkOnTop) {
-      ExpectGradientMiddle(kShade, kLight, row.what);
-    } else {
-      ExpectGradientMiddle(kLight, kShade, row.what);
-    }
+    ExpectGradientMiddle(row.darkOnTop ? kShade : kLight, row.darkOnTop ? kLight : kShade, row.what);
     button_->Caption(L"Command");  // shows at the next paint, over the same face
     ExpectSamePicture(Face(), KORVANE_PICTURES, "face_row_" + std::to_string(row.index));
     TearDown();
     SetUp();
   }
-}
-
-// The faces of the dialog's buttons, caption included, as the kept pictures show them.
-TEST_F(CommandFaceTest, TheDialogsButtonsLookAsKept) {
-  struct Case {
-    const char* name;
-    const wchar_t* caption;
-    double width, height;
-    bool enabled, visible;
-  };
-  const Case cases[] = {
-      {"face_settei", L"\u8A2D\u5B9A", 1155, 375, true, true},
-      {"face_settei_disabled", L"\u8A2D\u5B9A", 1155, 375, false, true},
-      {"face_cancel", L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99", 1155, 375, true, true},
-      {"face_file", L"...", 615, 315, true, true},
-      {"face_file_disabled", L"...", 615, 315, false, true},
-      {"face_invisible", L"\u8A2D\u5B9A", 1155, 375, true, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    PropertyBag stored;
-    stored.Set("Caption", std::wstring(c.caption));
-    Load(stored, c.width, c.height);
-    button_->Initialize();
-    button_->Enabled(c.enabled);
-    button_->Visible(c.visible);
-    ExpectSamePicture(CapturedPixels::FromPrintClient(button_->hwnd()), KORVANE_PICTURES, c.name);
-    TearDown();
-    SetUp();
-  }
-}
-
-TEST_F(CommandFaceTest, TheGradientAlsoFillsTheMiddleOfALowFace) {
-  LoadBare(615, 315);
-  button_->Initialize();
-  Move();
-  ExpectGradientMiddle(kShade, kLight, "615 x 315 HighLight");
 }
 
 // The dark pixels of the caption inside the face's ring.
@@ -275,25 +213,50 @@ RECT CaptionInk(const CapturedPixels& face) {
   return ink;
 }
 
-TEST_F(CommandFaceTest, TheCaptionBoxSits10TwipsAboveTheMiddleAcrossTheWholeWidth) {
+// The faces of the dialog's buttons, caption included, as the kept pictures show them; the
+// caption's box 80 (50) twips down and 195 high, 10 twips above the middle.
+TEST_F(CommandFaceTest, TheDialogsButtonsLookAsKeptWithTheCaptionCentredInItsBox) {
   EXPECT_DOUBLE_EQ(CaptionTop(375, 195), 80);
   EXPECT_DOUBLE_EQ(CaptionTop(315, 195), 50);
   struct Case {
+    const char* name;
     const wchar_t* caption;
     double width, height;
-    int top, bottom;  // the box: 80 (50) twips down, 195 high
+    bool enabled, visible;
+    int inkTop = 0, inkBottom = 0;  // where the caption's ink may go, if checked
   };
-  for (const Case& c : {Case{L"\u8A2D\u5B9A", 1155, 375, 5, 18}, Case{L"...", 615, 315, 3, 16}}) {
-    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-    PropertyBag stored;
-    stored.Set("Caption", std::wstring(c.caption));
-    Load(stored, c.width, c.height);
+  const Case cases[] = {
+      {"face_settei", L"\u8A2D\u5B9A", 1155, 375, true, true, 5, 18},
+      {"face_settei_disabled", L"\u8A2D\u5B9A", 1155, 375, false, true},
+      {"face_cancel", L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99", 1155, 375, true, true},
+      {"face_file", L"...", 615, 315, true, true, 3, 16},
+      {"face_file_disabled", L"...", 615, 315, false, true},
+      {"face_invisible", L"\u8A2D\u5B9A", 1155, 375, true, false, 5, 18},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadBare(c.width, c.height, c.caption).Initialize();
+    button_->Enabled(c.enabled);
+    button_->Visible(c.visible);
     const CapturedPixels face = Face();
-    const RECT ink = CaptionInk(face);
-    ASSERT_GE(ink.right, 0) << "no caption drawn";
-    EXPECT_GE(ink.top, c.top);
-    EXPECT_LE(ink.bottom, c.bottom) << "cut at the label's 195 twips";
-    EXPECT_NEAR((ink.left + ink.right) / 2.0, face.width() / 2.0, 1.5) << "centred across the whole width";
+    ExpectSamePicture(face, KORVANE_PICTURES, c.name);
+    if (c.inkBottom) {
+      const RECT ink = CaptionInk(face);
+      ASSERT_GE(ink.right, 0) << "no caption drawn";
+      EXPECT_GE(ink.top, c.inkTop);
+      EXPECT_LE(ink.bottom, c.inkBottom) << "cut at the label's 195 twips";
+      EXPECT_NEAR((ink.left + ink.right) / 2.0, face.width() / 2.0, 1.5) << "centred across the whole width";
+    }
+    if (!c.visible) {  // the form shows instead of the face, the caption over it
+      EXPECT_EQ(face.At(0, 0), FormBackground());
+      EXPECT_EQ(face.At(38, 22), FormBackground());
+      EXPECT_FALSE(button_->Visible());
+      button_->Visible(true);
+      EXPECT_EQ(Face().At(0, 0), SkinPixels(Skin::Normal).At(0, 0));
+      EXPECT_TRUE(button_->Visible());
+    }
+    TearDown();
+    SetUp();
   }
 }
 
@@ -310,32 +273,12 @@ TEST_F(CommandFaceTest, ResizingPaintsNormalWhateverTheStateAndKeepsTheState) {
   EXPECT_EQ(SkinShown(), Skin::HighLight);
   ExpectGradientMiddle(kLight, kShade, "HighLightSelect after the resize");
 
-  PropertyBag stored;
-  stored.Set("Caption", std::wstring(L"OK"));
-  Command& captioned = Load(stored);
+  Command& captioned = LoadBare(1155, 375, L"OK");
   captioned.Enabled(false);
   SetWindowPos(captioned.hwnd(), nullptr, 0, 0, 41, 21, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(SkinShown(), Skin::Disable);
   EXPECT_TRUE(CaptionGreyed());
   EXPECT_TRUE(IsWindowEnabled(captioned.hwnd())) << "the window itself stays enabled";
-}
-
-TEST_F(CommandFaceTest, AnInvisibleButtonShowsTheFormInsteadOfItsFaceButKeepsItsCaption) {
-  Command& button = Load(PropertyBag());
-  button.Visible(false);
-  CapturedPixels shown = CapturedPixels::FromPrintClient(button.hwnd());
-  EXPECT_EQ(shown.At(0, 0), FormBackground());
-  EXPECT_EQ(shown.At(38, 22), FormBackground());
-  int ink = 0;
-  for (int x = 0; x < 77; ++x)
-    for (int y = 5; y < 18; ++y) ink += shown.At(x, y) == RGB(0, 0, 0);
-  EXPECT_GT(ink, 5) << "the caption still shows";
-  EXPECT_FALSE(button.Visible());
-
-  button.Visible(true);
-  EXPECT_EQ(CapturedPixels::FromPrintClient(button.hwnd()).At(0, 0),
-            SkinPixels(Skin::Normal).At(0, 0));
-  EXPECT_TRUE(button.Visible());
 }
 
 }  // namespace

@@ -8,13 +8,7 @@ constexpr wchar_t kCancelCaption[] = L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99";  // "ｷ
 constexpr std::int32_t kRed = 0x0000FF;
 
 toolkit::Font TahomaBoldItalic() {
-  toolkit::Font font;
-  font.face = L"Tahoma";
-  font.points = 12;
-  font.weight = 700;
-  font.italic = true;
-  font.charset = 0;
-  return font;
+  return {.face = L"Tahoma", .points = 12, .weight = 700, .italic = true, .charset = 0};
 }
 
 std::vector<std::string> Names(const PropertyBag& bag) {
@@ -22,6 +16,10 @@ std::vector<std::string> Names(const PropertyBag& bag) {
   for (const auto& entry : bag.Entries()) names.push_back(entry.first);
   return names;
 }
+
+using NameList = std::vector<std::string>;
+const NameList kExtentOnly{"_extentx", "_extenty"};
+const NameList kNotYetEnabled{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"};
 
 using CommandPropertiesTest = ButtonTest;
 
@@ -32,9 +30,8 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
   button.FontColour(kRed);
   button.Visible(false);
   button.Enabled(false);
-  PropertyBag saved = toolkit::controls::SaveControl(button);
-  EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "Caption",
-                                                    "Font", "FontColour", "Visible"}));
+  PropertyBag saved = Saved();
+  EXPECT_EQ(Names(saved), (NameList{"_extentx", "_extenty", "Enabled", "Caption", "Font", "FontColour", "Visible"}));
 
   Command& again = Load(saved, 1155, 375);
   EXPECT_EQ(again.Caption(), kCancelCaption);
@@ -51,28 +48,20 @@ TEST_F(CommandPropertiesTest, SavingAndLoadingTheFormKeepsEveryPropertyInTheWrit
   EXPECT_EQ(SkinShown(), Skin::Disable);
 }
 
-TEST_F(CommandPropertiesTest, ValuesEqualToTheirWriteDefaultsAreLeftOut) {
+TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaultsAndWriteDefaultsAreLeftOut) {
   Command& button = Load(PropertyBag());
-  PropertyBag saved = toolkit::controls::SaveControl(button);
-  EXPECT_EQ(Names(saved), (std::vector<std::string>{"_extentx", "_extenty"}));
-
-  button.Caption(L"Command1");
-  saved = toolkit::controls::SaveControl(button);
-  EXPECT_EQ(saved.ReadProperty<std::wstring>("Caption", L""), L"Command1");
-  button.Caption(L"Command");
-  EXPECT_EQ(toolkit::controls::SaveControl(button).Find("Caption"), nullptr);
-}
-
-TEST_F(CommandPropertiesTest, AbsentNamesGiveTheReadDefaults) {
-  Command& button = Load(PropertyBag());
-  EXPECT_EQ(Names(Saved()), (std::vector<std::string>{"_extentx", "_extenty"}))
-      << "enabled, FirstRun 1: nothing but the defaults";
+  EXPECT_EQ(Names(Saved()), kExtentOnly) << "enabled, FirstRun 1: nothing but the defaults";
   EXPECT_EQ(button.Caption(), L"Command") << "one default for write and read";
   EXPECT_EQ(button.Font(), DialogFont()) << "the container's ambient font";
   EXPECT_EQ(button.FontColour(), 0);
   EXPECT_TRUE(button.Visible());
   EXPECT_FALSE(CaptionGreyed());
   EXPECT_EQ(SkinShown(), Skin::Normal);
+
+  button.Caption(L"Command1");
+  EXPECT_EQ(Saved().ReadProperty<std::wstring>("Caption", L""), L"Command1");
+  button.Caption(L"Command");
+  EXPECT_EQ(Saved().Find("Caption"), nullptr);
 }
 
 TEST_F(CommandPropertiesTest, StoredNamesMatchInAnyLetterCase) {
@@ -100,8 +89,7 @@ TEST_F(CommandPropertiesTest, StoredValuesThatCannotApplyLeaveTheDesignOrTheRead
   stored.Set("FontColour", std::int32_t{0x12000000});
   stored.Set("Visible", std::int16_t{5});
   Command& button = Load(stored);
-  EXPECT_EQ(Names(Saved()), (std::vector<std::string>{"_extentx", "_extenty"}))
-      << "enabled, FirstRun 1, black, opaque";
+  EXPECT_EQ(Names(Saved()), kExtentOnly) << "enabled, FirstRun 1, black, opaque";
   EXPECT_EQ(button.FontColour(), 0);
   EXPECT_TRUE(button.Visible());
 }
@@ -115,9 +103,8 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
 
   // Saved as it is, it stays so.
   button.Font(TahomaBoldItalic());
-  PropertyBag saved = toolkit::controls::SaveControl(button);
-  EXPECT_EQ(Names(saved),
-            (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"}));
+  PropertyBag saved = Saved();
+  EXPECT_EQ(Names(saved), kNotYetEnabled);
   EXPECT_EQ(saved.ReadProperty<bool>("Enabled", true), false);
   EXPECT_EQ(saved.ReadProperty<std::uint8_t>("FirstRun", 1), 0);
 
@@ -125,13 +112,12 @@ TEST_F(CommandPropertiesTest, ANewButtonIsDisabledUntilTheFirstReadOfEnabled) {
   EXPECT_EQ(SkinShown(), Skin::Normal);
   EXPECT_FALSE(CaptionGreyed());
   button.Font(DialogFont());
-  EXPECT_EQ(Names(toolkit::controls::SaveControl(button)),
-            (std::vector<std::string>{"_extentx", "_extenty"}));
+  EXPECT_EQ(Names(Saved()), kExtentOnly);
 
   Command& reloaded = Load(saved);
   EXPECT_EQ(SkinShown(), Skin::Disable);
   EXPECT_EQ(reloaded.Font(), TahomaBoldItalic());
-  EXPECT_EQ(Names(Saved()), (std::vector<std::string>{"_extentx", "_extenty", "Enabled", "FirstRun", "Font"}));
+  EXPECT_EQ(Names(Saved()), kNotYetEnabled);
 }
 
 TEST_F(CommandPropertiesTest, WhileFirstRunIsZeroEveryRefreshOfAnEnabledButtonBlackensTheCaption) {
@@ -161,8 +147,7 @@ TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
   button.Enabled(true);
   button.Visible(false);
   button.Visible(true);
-  EXPECT_EQ(changed_, (std::vector<std::string>{"Caption", "Font", "FontColour", "Enabled",
-                                                "Enabled", "Visible", "Visible"}));
+  EXPECT_EQ(changed_, (NameList{"Caption", "Font", "FontColour", "Enabled", "Enabled", "Visible", "Visible"}));
   EXPECT_EQ(button.FontColour(), kRed);
 
   Poison();
@@ -173,20 +158,16 @@ TEST_F(CommandPropertiesTest, WritesNotifyTheContainerOfTheirProperty) {
 TEST_F(CommandPropertiesTest, ReadingFontColourOrVisibleRepaintsNormalWithoutChangingTheState) {
   Command& button = Load(PropertyBag());
   button.Initialize();
-  Move();
-  ASSERT_EQ(SkinShown(), Skin::HighLight);
-  EXPECT_EQ(button.FontColour(), 0);
-  EXPECT_EQ(SkinShown(), Skin::Normal);
-  Move();
-  EXPECT_EQ(SkinShown(), Skin::Normal) << "still hovered: looks normal until the pointer leaves and returns";
-
-  TickWithPointerAt(OutsideButton());
-  Move();
-  ASSERT_EQ(SkinShown(), Skin::HighLight);
-  EXPECT_TRUE(button.Visible());
-  EXPECT_EQ(SkinShown(), Skin::Normal);
-  Move();
-  EXPECT_EQ(SkinShown(), Skin::Normal) << "still hovered";
+  for (bool readColour : {true, false}) {
+    SCOPED_TRACE(readColour ? "FontColour" : "Visible");
+    Move();
+    ASSERT_EQ(SkinShown(), Skin::HighLight);
+    EXPECT_TRUE(readColour ? button.FontColour() == 0 : button.Visible());
+    EXPECT_EQ(SkinShown(), Skin::Normal);
+    Move();
+    EXPECT_EQ(SkinShown(), Skin::Normal) << "still hovered: looks normal until the pointer leaves and returns";
+    TickWithPointerAt(OutsideButton());
+  }
 }
 
 }  // namespace

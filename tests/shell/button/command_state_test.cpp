@@ -7,6 +7,7 @@
 #include "harness/wait.h"
 #include "shell/button/button_state_machine.h"
 #include "tests/shell/button/button_fixture.h"
+#include "tests/support/send_input.h"
 #include "tests/support/test_form.h"
 
 namespace {
@@ -161,9 +162,17 @@ TEST(CommandStateRules, EveryRowOfTheStateTableEndsInItsStateAndClicksAsItSays) 
   }
 }
 
-TEST_F(CommandStateTest, AnOrdinaryClickGoesHighLightPressedHighLightSelectAndClicksOnce) {
+TEST_F(CommandStateTest, TheTimerEndsTheHighlightAndAnOrdinaryClickGoesPressedHighLightSelectAndClicksOnce) {
   Command& button = Load(PropertyBag());
   button.Initialize();
+  Move();
+  ASSERT_EQ(SkinShown(), Skin::HighLight);
+  // The timer notices that the pointer has left, and not while it is over the caption.
+  TickWithPointerAt(OverCaption());
+  EXPECT_EQ(SkinShown(), Skin::HighLight);
+  ParkPointer();
+  EXPECT_TRUE(WaitUntil([&] { return SkinShown() == Skin::Normal; }, 2000));
+
   Move();
   EXPECT_EQ(SkinShown(), Skin::HighLight);
   Send(WM_LBUTTONDOWN, MK_LBUTTON);
@@ -172,56 +181,29 @@ TEST_F(CommandStateTest, AnOrdinaryClickGoesHighLightPressedHighLightSelectAndCl
   Send(WM_LBUTTONUP, 0);
   EXPECT_EQ(SkinShown(), Skin::HighLight) << "HighLightSelect, the same picture";
   EXPECT_EQ(clicks_, 1);
-}
 
-TEST_F(CommandStateTest, TheTimerNoticesThatThePointerHasLeftAndNotWhileItIsOverTheCaption) {
-  Command& button = Load(PropertyBag());
-  button.Initialize();
-  Move();
-  ASSERT_EQ(SkinShown(), Skin::HighLight);
-  TickWithPointerAt(OverCaption());
-  EXPECT_EQ(SkinShown(), Skin::HighLight);
-  ParkPointer();
-  EXPECT_TRUE(WaitUntil([&] { return SkinShown() == Skin::Normal; }, 2000));
+  // A click handler may close the button.
+  button.Click = [this] {
+    ++clicks_;
+    button_.reset();
+  };
+  Send(WM_LBUTTONDOWN, MK_LBUTTON);
+  HWND window = button.hwnd();
+  SendMessageA(window, WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(clicks_, 2);
+  EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(CommandStateTest, ARealMouseClickThroughTheInputQueueRaisesClick) {
   Command& button = Load(PropertyBag());
   button.Initialize();
-  POINT over = OverButton();
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input[3] = {};
-  for (INPUT& one : input) {
-    one.type = INPUT_MOUSE;
-    // Absolute positions are in 1/65536 of the screen, rounded up to land on the pixel.
-    one.mi.dx = (over.x * 65536 + screenWidth - 1) / screenWidth;
-    one.mi.dy = (over.y * 65536 + screenHeight - 1) / screenHeight;
-  }
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ASSERT_EQ(SendInput(3, input, sizeof(INPUT)), 3u);
+  const POINT over = OverButton();
+  ASSERT_EQ(SendMouseButtons({0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}, &over), 3u);
   EXPECT_TRUE(WaitUntil([&] { return clicks_ == 1; }, 3000));
   EXPECT_EQ(SkinShown(), Skin::HighLight) << "HighLightSelect, the same picture";
   EXPECT_EQ(GetFocus(), button.hwnd());
   PumpFor(50);
   EXPECT_EQ(clicks_, 1);
-}
-
-TEST_F(CommandStateTest, AClickHandlerMayCloseTheButton) {
-  Command& button = Load(PropertyBag());
-  button.Initialize();
-  button.Click = [this] {
-    ++clicks_;
-    button_.reset();
-  };
-  Move();
-  Send(WM_LBUTTONDOWN, MK_LBUTTON);
-  HWND window = button.hwnd();
-  SendMessageA(window, WM_LBUTTONUP, 0, 0);
-  EXPECT_EQ(clicks_, 1);
-  EXPECT_FALSE(IsWindow(window));
 }
 
 }  // namespace

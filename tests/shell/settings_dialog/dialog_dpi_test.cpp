@@ -14,6 +14,7 @@
 #include "tests/support/captured_pixels.h"
 #include "tests/support/unmanaged_windows.h"
 #include "harness/wait.h"
+#include "toolkit/twips_box.h"
 
 namespace {
 
@@ -43,9 +44,7 @@ void SetDpi(DWORD dpi) {
   }
 }
 
-struct TwipsBox {
-  double left, top, width, height;
-};
+using toolkit::TwipsBox;
 
 // Each edge rounded on its own, halves away from zero.
 RECT Pixels(const TwipsBox& box, int dpi) {
@@ -106,12 +105,6 @@ SIZE InkSize(const std::wstring& caption, int dpi) {
   return SIZE{ink.right - ink.left, ink.bottom - ink.top};
 }
 
-std::string Hex(COLORREF c) {
-  char text[8];
-  snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
 // A Command button's face: the skin ring closed on all four sides (its outermost pixels in
 // the skin's colours and its outline along every pixel of every side, the rounded corners
 // holding the outline too), the gradient inside, and the caption whole and centred.
@@ -138,7 +131,7 @@ void CheckButton(const char* name, HWND button, const TwipsBox& design, const st
     for (int d = 0; d < corner; ++d) outline = outline || face.At(x0 + d * dx, y0 + d * dy) == ring.outline;
     if (!outline && wrong++ < 4) ADD_FAILURE() << side << ": no outline inward from " << x0 << ", " << y0;
     if (!outer.count(face.At(x0, y0)) && wrong++ < 4) {
-      ADD_FAILURE() << side << ": outermost pixel " << x0 << ", " << y0 << " is " << Hex(face.At(x0, y0));
+      ADD_FAILURE() << side << ": outermost pixel " << x0 << ", " << y0 << " is " << HexColour(face.At(x0, y0));
     }
   };
   for (int x = corner; x < w - corner; ++x) {
@@ -161,7 +154,7 @@ void CheckButton(const char* name, HWND button, const TwipsBox& design, const st
   for (int y = corner; y < h - corner; ++y) {
     const COLORREF c = face.At(corner, y);
     if ((GetBValue(c) < 0xD7 || GetRValue(c) < 0xC6 || c == ring.outline) && wrong++ < 8) {
-      ADD_FAILURE() << "row " << y << " inside the ring is " << Hex(c);
+      ADD_FAILURE() << "row " << y << " inside the ring is " << HexColour(c);
     }
   }
   // The caption: every stroke inside the ring, as wide and high as drawn unclipped, centred.

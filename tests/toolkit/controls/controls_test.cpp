@@ -31,11 +31,6 @@ TwipsBox Box(int left, int top, int right, int bottom) {
 constexpr COLORREF kBack = RGB(224, 224, 224);
 constexpr COLORREF kInk = RGB(200, 20, 20);
 
-std::string Colour(COLORREF c) {
-  return "(" + std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " +
-         std::to_string(GetBValue(c)) + ")";
-}
-
 // A box whose image is filled with one colour on every size change, as a form paints its
 // background once. Its client area is 200 x 100 pixels, inside a 2-pixel edge.
 class BoxTest : public ::testing::Test {
@@ -86,35 +81,35 @@ class Probe : public toolkit::WindowlessControl {
   COLORREF colour_;
 };
 
-TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaint) {
+TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaintAndAfterAResize) {
   EXPECT_EQ(resizes_, std::vector<std::string>({"200x100"})) << "drawn when the box got its size";
-  EXPECT_EQ(Colour(Shown().At(150, 50)), Colour(fill_));
+  EXPECT_EQ(HexColour(Shown().At(150, 50)), HexColour(fill_));
   fill_ = RGB(1, 2, 3);  // any drawing now would show up
   RedrawWindow(box_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   SetPixel(box_->ImageDc(), 5, 5, kInk);
   box_->Refresh();
   const CapturedPixels shown = Shown();
-  EXPECT_EQ(Colour(shown.At(150, 50)), Colour(RGB(10, 100, 200))) << "erasing must not paint over it";
-  EXPECT_EQ(Colour(shown.At(5, 5)), Colour(kInk));
-}
+  EXPECT_EQ(HexColour(shown.At(150, 50)), HexColour(RGB(10, 100, 200))) << "erasing must not paint over it";
+  EXPECT_EQ(HexColour(shown.At(5, 5)), HexColour(kInk));
 
-TEST_F(BoxTest, ResizingKeepsWhatFitsAndFillsTheRestWithTheBackground) {
-  box_->Resized = nullptr;  // this owner draws nothing on a size change
+  // Resized, it keeps what fits and fills the rest with the background, when this owner draws
+  // nothing on a size change; a window shrunk to nothing (minimised) keeps it for coming back.
+  box_->Resized = nullptr;
   SetPixel(box_->ImageDc(), 199, 99, kInk);
-  // A window shrunk to nothing (minimised) keeps its image for when it comes back.
   SetWindowPos(box_->hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
   SetWindowPos(box_->hwnd(), nullptr, 0, 0, 264, 134, SWP_NOMOVE | SWP_NOZORDER);
-  const CapturedPixels shown = Shown();
-  EXPECT_EQ(Colour(shown.At(199, 99)), Colour(kInk));
-  EXPECT_EQ(Colour(shown.At(250, 50)), Colour(kBack));
-  EXPECT_EQ(Colour(shown.At(50, 120)), Colour(kBack));
+  const CapturedPixels resized = Shown();
+  for (POINT kept : {POINT{5, 5}, POINT{199, 99}}) EXPECT_EQ(HexColour(resized.At(kept.x, kept.y)), HexColour(kInk));
+  EXPECT_EQ(HexColour(resized.At(250, 50)), HexColour(kBack));
+  EXPECT_EQ(HexColour(resized.At(50, 120)), HexColour(kBack));
 }
 
-TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemWithTheirButton) {
+TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemAndAClickIsALeftPressAndReleaseOnOne) {
   Probe below({10, 10, 60, 60}, RGB(0, 0, 255));
   Probe above({40, 40, 90, 90}, RGB(0, 255, 0));
   Probe disabled({100, 60, 150, 90}, RGB(255, 0, 0));
-  for (Probe* p : {&below, &above, &disabled}) box_->Add(*p);
+  Probe beside({100, 10, 150, 60}, RGB(0, 255, 255));
+  for (Probe* p : {&below, &above, &disabled, &beside}) box_->Add(*p);
   disabled.SetEnabled(false);
 
   Post(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 45, 45);
@@ -128,15 +123,9 @@ TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemWithTheirButton) {
   EXPECT_TRUE(disabled.log.empty());
   EXPECT_EQ(GetCapture(), nullptr) << "the capture taken for a press goes with its release";
 
-  const CapturedPixels shown = Shown();
-  EXPECT_EQ(Colour(shown.At(45, 45)), Colour(RGB(0, 255, 0))) << "later controls are drawn on top";
-}
+  EXPECT_EQ(HexColour(Shown().At(45, 45)), HexColour(RGB(0, 255, 0))) << "later controls are drawn on top";
 
-TEST_F(BoxTest, ClickIsALeftPressAndReleaseOnTheSameControl) {
-  Probe a({10, 10, 60, 60}, RGB(0, 0, 255));
-  Probe b({100, 10, 150, 60}, RGB(0, 255, 0));
-  box_->Add(a);
-  box_->Add(b);
+  below.log.clear();
   Post(WM_LBUTTONDOWN, MK_LBUTTON, 20, 20);
   Post(WM_LBUTTONUP, 0, 20, 20);
   // The second press of a double-click is the double-click: no press, no second click.
@@ -146,9 +135,9 @@ TEST_F(BoxTest, ClickIsALeftPressAndReleaseOnTheSameControl) {
   Post(WM_LBUTTONUP, 0, 110, 20);
   Post(WM_RBUTTONDOWN, MK_RBUTTON, 20, 20);  // another button
   Post(WM_RBUTTONUP, 0, 20, 20);
-  EXPECT_EQ(a.log, std::vector<std::string>({"down 1 shift 0 at 10,10", "click", "down 1 shift 0 at 10,10",
-                                             "down 2 shift 0 at 10,10"}));
-  EXPECT_TRUE(b.log.empty());
+  EXPECT_EQ(below.log, std::vector<std::string>({"down 1 shift 0 at 10,10", "click", "down 1 shift 0 at 10,10",
+                                                 "down 2 shift 0 at 10,10"}));
+  EXPECT_TRUE(beside.log.empty());
 }
 
 TEST_F(BoxTest, APointerOfAControlShowsOverItAndTheHourglassOverEverything) {
@@ -176,12 +165,8 @@ TEST_F(BoxTest, APointerOfAControlShowsOverItAndTheHourglassOverEverything) {
 
 // Tahoma 9 pt.
 LabelDesign TahomaLabel(const RECT& bounds, const wchar_t* caption) {
-  LabelDesign design;
-  design.bounds = Box(bounds.left, bounds.top, bounds.right, bounds.bottom);
-  design.caption = caption;
-  design.font.face = L"Tahoma";
-  design.font.points = 9;
-  return design;
+  return {.bounds = Box(bounds.left, bounds.top, bounds.right, bounds.bottom), .caption = caption,
+          .font = {.face = L"Tahoma", .points = 9}};
 }
 
 TEST_F(BoxTest, LabelsWrapAndCutOffOrRunOnAlongOneLine) {

@@ -96,13 +96,9 @@ TEST_F(UserControlTest, SitingReadsStoredValuesBeforeTheFirstSizeChangeAndTakesT
   EXPECT_EQ(GetParent(control.hwnd()), form_);
 }
 
-TEST_F(UserControlTest, ANewControlSetsItselfUpAndTakesThePlacementSize) {
+TEST_F(UserControlTest, ANewControlSetsItselfUpAndSavesTheExtentInHimetricFirstThenItsValues) {
   ProbeControl& control = Site(nullptr);
-  EXPECT_EQ(control.log, (std::vector<std::string>{"init", "resize 77x25"}));
-}
-
-TEST_F(UserControlTest, SavingStoresTheExtentInHimetricFirstThenTheControlsValues) {
-  ProbeControl& control = Site(nullptr);
+  EXPECT_EQ(control.log, (std::vector<std::string>{"init", "resize 77x25"})) << "the placement's size";
   control.tag = L"kept";
   PropertyBag saved = toolkit::controls::SaveControl(control);
   ASSERT_EQ(saved.Entries().size(), 3u);
@@ -116,7 +112,7 @@ TEST_F(UserControlTest, SavingStoresTheExtentInHimetricFirstThenTheControlsValue
   EXPECT_EQ(again.log, (std::vector<std::string>{"read kept", "resize 77x25"}));
 }
 
-TEST_F(UserControlTest, ThePaintHandlerShowsTheKeptImage) {
+TEST_F(UserControlTest, ThePaintHandlerShowsTheKeptImageDrawnInTwips) {
   ProbeControl& control = Site(nullptr);
   HDC image = control.hDC();
   ASSERT_NE(image, nullptr);
@@ -138,10 +134,7 @@ TEST_F(UserControlTest, ThePaintHandlerShowsTheKeptImage) {
 
   control.Cls();
   EXPECT_EQ(GetPixel(image, 38, 12), GetSysColor(COLOR_BTNFACE)) << "cleared to its back colour";
-}
 
-TEST_F(UserControlTest, SizesAndPicturesAreInTwips) {
-  ProbeControl& control = Site(nullptr);
   ASSERT_EQ(toolkit::ScreenDpi(), 96) << "the bench runs at 96 DPI";
   EXPECT_DOUBLE_EQ(control.ScaleWidth(), 1155.0);
   EXPECT_DOUBLE_EQ(control.ScaleHeight(), 375.0);
@@ -159,7 +152,6 @@ TEST_F(UserControlTest, SizesAndPicturesAreInTwips) {
   EXPECT_TRUE(control.PaintPicture(picture, {300, 150, 60, 30}, {15, 0, 15, 30}));
   EXPECT_FALSE(control.PaintPicture(picture, {0, 0, -60, 30}, {0, 0, 15, 30})) << "no mirroring";
   DeleteObject(picture);
-  HDC image = control.hDC();
   EXPECT_EQ(GetPixel(image, 10, 5), RGB(0, 0, 255));
   EXPECT_EQ(GetPixel(image, 13, 6), RGB(0, 0, 255));
   EXPECT_EQ(GetPixel(image, 14, 5), GetSysColor(COLOR_BTNFACE));
