@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,14 +72,13 @@ TEST_F(IniFile, NumbersGoOutWithTheirLeadingBlankAndLoadBackWhicheverWayTheyWere
   EXPECT_EQ(ReadIni("Section", kTrack, file_), "-1");
 }
 
-TEST_F(IniFile, ReadGivesEmptyTextForAMissingFileSectionOrKey) {
-  EXPECT_EQ(ReadIni("Section", kKind, file_), "");
+TEST_F(IniFile, ReadGivesTheFirstValueCutTo255BytesAndEmptyTextWhenThereIsNone) {
+  EXPECT_EQ(ReadIni("Section", kKind, file_), "") << "no file";
   ASSERT_TRUE(WriteBytes(wideFile_, "[Other]\r\n" + kKind + "=1\r\n[Section]\r\nBGM=2\r\n"));
   EXPECT_EQ(ReadIni("Section", kKind, file_), "") << "the key of another section must not be read";
   EXPECT_EQ(ReadIni("Missing", kKind, file_), "");
-}
-
-TEST_F(IniFile, ReadCutsAValueTo255Bytes) {
+  ASSERT_TRUE(WriteBytes(wideFile_, "[Section]\r\n" + kKind + "=1\r\n" + kKind + "=2\r\n"));
+  EXPECT_EQ(ReadIni("Section", kKind, file_), "1") << "a repeated key";
   for (std::size_t length : {254u, 255u, 256u, 300u}) {
     std::string value;
     for (std::size_t i = 0; i < length; ++i) value.push_back(static_cast<char>('a' + i % 26));
@@ -87,26 +87,16 @@ TEST_F(IniFile, ReadCutsAValueTo255Bytes) {
   }
 }
 
-TEST_F(IniFile, ARepeatedKeyReadsAsItsFirstValue) {
-  ASSERT_TRUE(WriteBytes(wideFile_, "[Section]\r\n" + kKind + "=1\r\n" + kKind + "=2\r\n"));
-  EXPECT_EQ(ReadIni("Section", kKind, file_), "1");
-}
-
-TEST_F(IniFile, AFolderNamedLikeTheFileReadsAsEmptyAndAWriteToItFailsSilently) {
+TEST_F(IniFile, AWriteToAFolderNamedLikeTheFileOrIntoAMissingFolderFailsSilently) {
   ASSERT_TRUE(CreateDirectoryW(wideFile_.c_str(), nullptr));
   EXPECT_EQ(ReadIni("Section", kKind, file_), "");
-  LastResult = 12345;
-  WriteIni("Section", kKind, " 1", file_);
-  EXPECT_EQ(LastResult, 0);
+  for (const std::string& file : {file_, Ansi(folder_.File(L"missing\\Korvane.ini"))}) {
+    LastResult = 12345;
+    WriteIni("Section", kKind, " 1", file);
+    EXPECT_EQ(LastResult, 0) << file;
+    EXPECT_EQ(ReadIni("Section", kKind, file), "") << file;
+  }
   EXPECT_EQ(FolderEntries(wideFile_).size(), 0u) << "nothing may be written into the folder";
-}
-
-TEST_F(IniFile, AWriteIntoAMissingFolderFailsSilently) {
-  const std::string file = Ansi(folder_.File(L"missing\\Korvane.ini"));
-  LastResult = 12345;
-  WriteIni("Section", kKind, " 1", file);
-  EXPECT_EQ(LastResult, 0);
-  EXPECT_EQ(ReadIni("Section", kKind, file), "");
 }
 
 #ifdef KORVANE_READONLY_DIR
@@ -214,25 +204,14 @@ TEST(FolderOf, GivesTheFolderPartAsTheExamplesSay) {
 class LoadSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RemoveTree(iniPath_);
-    DeleteFileW(iniPath_.c_str());
-    BGM_Kind = 0;
-    BGM_Track = 0;
-    BGM_File.clear();
-    BGM_Folder.clear();
+    TearDown();
     ASSERT_TRUE(WriteBytes(music_.File(L"song.mp3"), "ID3"));
   }
   void TearDown() override {
     RemoveTree(iniPath_);
     DeleteFileW(iniPath_.c_str());
   }
-  void WriteSettings(const std::string& body) { ASSERT_TRUE(WriteBytes(iniPath_, "[Section]\r\n" + body)); }
-  std::string Line(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
-  void ExpectNoMusic() {
-    EXPECT_EQ(BGM_Kind, 0);
-    EXPECT_EQ(BGM_File, "");
-    EXPECT_EQ(BGM_Folder, programFolder_);
-  }
+  static std::string Line(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
 
   std::wstring iniPath_ = toolkit::ProgramFolder() + L"\\Korvane.ini";
   std::string programFolder_ = toolkit::ProgramFolderAnsi();
@@ -240,48 +219,60 @@ class LoadSettingsTest : public ::testing::Test {
   std::string song_ = Ansi(music_.File(L"song.mp3"));
 };
 
-TEST_F(LoadSettingsTest, ReadsTheFileInTheProgramFolder) {
+TEST_F(LoadSettingsTest, LoadsEachKindAndFallsBackToNoMusicWhenTheFileIsUnusable) {
   EXPECT_EQ(SettingsFilePath(), programFolder_ + "\\Korvane.ini");
-  WriteSettings(Line(kKind, " 2") + Line(kTrack, " 5") + Line(kFile, song_));
+  const std::string musicFolder = Ansi(music_.path()), gone = Ansi(music_.File(L"gone.mp3"));
+  std::string junk;
+  for (int i = 0; i < 4096; ++i) junk.push_back(static_cast<char>((i * 131 + 7) % 256));
+  const char* kAny = "(any)";
+  auto section = [](const std::string& lines) { return "[Section]\r\n" + lines; };
+  struct Case {
+    const char* name;
+    std::optional<std::string> body;  // the file's bytes; none: no file
+    std::string kind, track, file, folder;  // what is loaded; kAny: not checked
+  };
+  const Case cases[] = {
+      {"file kind", section(Line(kKind, " 2") + Line(kTrack, " 5") + Line(kFile, song_)), "2", "5", song_,
+       musicFolder},
+      {"no file", std::nullopt, "0", "0", "", programFolder_},
+      {"file kind, its file gone", section(Line(kKind, " 2") + Line(kFile, gone)), "0", kAny, "", programFolder_},
+      {"file kind, empty path", section(Line(kKind, " 2") + Line(kFile, "")), "0", kAny, "", programFolder_},
+      {"file kind, a folder is no music file", section(Line(kKind, " 2") + Line(kFile, musicFolder)), "0", kAny,
+       "", programFolder_},
+      {"file kind, a path of 256 bytes or more is cut and fails",
+       section(Line(kKind, " 2") + Line(kFile, song_ + std::string(300, 'x'))), "0", kAny, "", programFolder_},
+      {"CD kind keeps a remembered file", section(Line(kKind, " 1") + Line(kTrack, " 3") + Line(kFile, song_)),
+       "1", "3", song_, musicFolder},
+      {"only the file kind falls back when the file is gone", section(Line(kKind, " 1") + Line(kFile, gone)), "1",
+       kAny, "", kAny},
+      {"an empty value or a missing key gives 0", section(Line(kKind, "") + Line(kFile, song_)), "0", "0", kAny,
+       kAny},
+      {"a repeated key loads its first value", section(Line(kKind, " 1") + Line(kKind, " 2") + Line(kFile, song_)),
+       "1", kAny, kAny, kAny},
+      {"junk", junk, kAny, kAny, "", kAny},
+      {"an empty file", "", "0", kAny, "", programFolder_},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    if (c.body) { ASSERT_TRUE(WriteBytes(iniPath_, *c.body)); }
+    BGM_Kind = 5;
+    BGM_Track = 6;
+    BGM_File = "C:\\old.mp3";
+    BGM_Folder = "C:\\old";
+    LoadSettings();
+    if (c.kind != kAny) EXPECT_EQ(std::to_string(BGM_Kind), c.kind);
+    if (c.track != kAny) EXPECT_EQ(std::to_string(BGM_Track), c.track);
+    if (c.file != kAny) EXPECT_EQ(BGM_File, c.file);
+    if (c.folder != kAny) EXPECT_EQ(BGM_Folder, c.folder);
+  }
+  // A folder in the file's place.
+  TearDown();
+  ASSERT_TRUE(CreateDirectoryW(iniPath_.c_str(), nullptr));
   LoadSettings();
-  EXPECT_EQ(BGM_Kind, 2);
-  EXPECT_EQ(BGM_Track, 5);
-  EXPECT_EQ(BGM_File, song_);
-  EXPECT_EQ(BGM_Folder, Ansi(music_.path()));
-}
-
-TEST_F(LoadSettingsTest, AMissingFileGivesNoMusicAndTheProgramFolder) {
-  BGM_Kind = 2;
-  BGM_Track = 3;
-  BGM_File = "C:\\old.mp3";
-  LoadSettings();
-  EXPECT_EQ(BGM_Track, 0);
-  ExpectNoMusic();
-}
-
-TEST_F(LoadSettingsTest, AFileKindWhoseFileIsGoneFallsBackToNoMusic) {
-  WriteSettings(Line(kKind, " 2") + Line(kFile, Ansi(music_.File(L"gone.mp3"))));
-  LoadSettings();
-  ExpectNoMusic();
-  WriteSettings(Line(kKind, " 2") + Line(kFile, ""));
-  LoadSettings();
-  ExpectNoMusic();
-  WriteSettings(Line(kKind, " 2") + Line(kFile, Ansi(music_.path())));
-  LoadSettings();
-  ExpectNoMusic();  // a folder is not a music file
-}
-
-TEST_F(LoadSettingsTest, TheCdKindKeepsARememberedFileAndItsFolder) {
-  WriteSettings(Line(kKind, " 1") + Line(kTrack, " 3") + Line(kFile, song_));
-  LoadSettings();
-  EXPECT_EQ(BGM_Kind, 1);
-  EXPECT_EQ(BGM_Track, 3);
-  EXPECT_EQ(BGM_File, song_);
-  EXPECT_EQ(BGM_Folder, Ansi(music_.path()));
-  WriteSettings(Line(kKind, " 1") + Line(kFile, Ansi(music_.File(L"gone.mp3"))));
-  LoadSettings();
-  EXPECT_EQ(BGM_Kind, 1) << "only the file kind falls back when the file is gone";
+  EXPECT_EQ(BGM_Kind, 0);
   EXPECT_EQ(BGM_File, "");
+  EXPECT_EQ(BGM_Folder, programFolder_);
 }
 
 TEST_F(LoadSettingsTest, NumbersLoadByTheirWholePartAndTextThatIsNoNumberKeepsThePreviousValue) {
@@ -297,49 +288,13 @@ TEST_F(LoadSettingsTest, NumbersLoadByTheirWholePartAndTextThatIsNoNumberKeepsTh
       {8, "7", 0, 7},      {9, "-32768", 0, -32768},  {10, "\x82\x51", 1, 1},
   };
   for (const Case& c : cases) {
-    WriteSettings(Line(kKind, c.kind) + Line(kTrack, c.kind) + Line(kFile, song_));
+    ASSERT_TRUE(WriteBytes(iniPath_, "[Section]\r\n" + Line(kKind, c.kind) + Line(kTrack, c.kind) + Line(kFile, song_)));
     BGM_Kind = c.previous;
     BGM_Track = c.previous;
     LoadSettings();
     EXPECT_EQ(BGM_Kind, c.expected) << "row " << c.row;
     EXPECT_EQ(BGM_Track, c.expected) << "row " << c.row;
   }
-}
-
-TEST_F(LoadSettingsTest, AnEmptyValueOrAMissingKeyGivesZero) {
-  WriteSettings(Line(kKind, "") + Line(kFile, song_));
-  BGM_Kind = 1;
-  BGM_Track = 4;
-  LoadSettings();
-  EXPECT_EQ(BGM_Kind, 0);
-  EXPECT_EQ(BGM_Track, 0);
-}
-
-TEST_F(LoadSettingsTest, AStoredPathOf256BytesOrMoreIsCutFailsAndIsDropped) {
-  WriteSettings(Line(kKind, " 2") + Line(kFile, song_ + std::string(300, 'x')));
-  LoadSettings();
-  ExpectNoMusic();
-}
-
-TEST_F(LoadSettingsTest, ARepeatedKeyLoadsItsFirstValue) {
-  WriteSettings(Line(kKind, " 1") + Line(kKind, " 2") + Line(kFile, song_));
-  LoadSettings();
-  EXPECT_EQ(BGM_Kind, 1);
-}
-
-TEST_F(LoadSettingsTest, JunkAnEmptyFileOrAFolderInItsPlaceGiveNoMusic) {
-  std::string junk;
-  for (int i = 0; i < 4096; ++i) junk.push_back(static_cast<char>((i * 131 + 7) % 256));
-  ASSERT_TRUE(WriteBytes(iniPath_, junk));
-  LoadSettings();
-  EXPECT_EQ(BGM_File, "");
-  ASSERT_TRUE(WriteBytes(iniPath_, ""));
-  LoadSettings();
-  ExpectNoMusic();
-  DeleteFileW(iniPath_.c_str());
-  ASSERT_TRUE(CreateDirectoryW(iniPath_.c_str(), nullptr));
-  LoadSettings();
-  ExpectNoMusic();
 }
 
 TEST_F(LoadSettingsTest, LoadingNeverWritesTheFile) {
@@ -356,7 +311,7 @@ TEST_F(LoadSettingsTest, AJapaneseMusicPathLoadsInCodePage932) {
   ASSERT_TRUE(CreateDirectoryW(music_.File(L"\u97F3\u697D\u8868").c_str(), nullptr));
   const std::wstring song = music_.File(L"\u97F3\u697D\u8868\\\uFF8C\uFF67\uFF72\uFF99.mp3");
   ASSERT_TRUE(WriteBytes(song, "ID3"));
-  WriteSettings(Line(kKind, " 2") + Line(kFile, Ansi(song)));
+  ASSERT_TRUE(WriteBytes(iniPath_, "[Section]\r\n" + Line(kKind, " 2") + Line(kFile, Ansi(song))));
   LoadSettings();
   EXPECT_EQ(BGM_Kind, 2);
   EXPECT_EQ(BGM_File, Ansi(song));
