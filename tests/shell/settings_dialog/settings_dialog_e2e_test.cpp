@@ -40,21 +40,9 @@ std::string Colour(COLORREF c) {
   return text;
 }
 
-// A pixel of one of the program's pictures, as its resources hold it.
-COLORREF PicturePixel(LPCWSTR name, int x, int y) {
-  HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  const COLORREF colour = GetPixel(dc, x, y);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return colour;
-}
-
-const COLORREF kChosen = PicturePixel(MAKEINTRESOURCEW(IDB_MARK_ON), 6, 6);
-const COLORREF kNotChosen = PicturePixel(MAKEINTRESOURCEW(IDB_MARK_OFF), 6, 6);
+// The centres of the 12 x 12 mark pictures, as the program's resources hold them.
+const COLORREF kChosen = CapturedPixels::FromResource(MAKEINTRESOURCEA(IDB_MARK_ON), 12, 12).At(6, 6);
+const COLORREF kNotChosen = CapturedPixels::FromResource(MAKEINTRESOURCEA(IDB_MARK_OFF), 12, 12).At(6, 6);
 
 // The level of row y of a surface `height` high: |sin(y / (height / 3.142))| × 220, halves
 // to even.
@@ -76,8 +64,7 @@ int ChosenMark(const DialogDriver& dialog) {
   const CapturedPixels panel = dialog.PanelPixels();
   int chosen = -1;
   for (int kind = 0; kind < 3; ++kind) {
-    const POINT centre{layout::kMark[kind].left + 6, layout::kMark[kind].top + 6};
-    const COLORREF shown = panel.At(centre.x, centre.y);
+    const COLORREF shown = panel.At(layout::kMark[kind].left + 6, layout::kMark[kind].top + 6);
     if (shown == kChosen) {
       chosen = chosen == -1 ? kind : -2;
     } else if (shown != kNotChosen) {
@@ -207,24 +194,19 @@ BOOL CALLBACK FindNameField(HWND child, LPARAM state) {
   return TRUE;
 }
 
-Chooser OpenChooser(const DialogDriver& dialog) {
+// Opens the chooser, types `name` into its file-name field and presses Open (or Cancel when
+// empty).
+bool FinishChooser(const DialogDriver& dialog, const std::wstring& name) {
   Chooser chooser;
   dialog.ClickButton(dialog.fileButton());
   WaitUntil([&] { return (chooser.window = VisibleWindowOf(dialog.process().id(), kChooserTitle)) != nullptr; },
             kTimeoutMs);
-  if (chooser.window) {
-    WaitUntil([&] {
-      EnumChildWindows(chooser.window, FindNameField, reinterpret_cast<LPARAM>(&chooser));
-      return chooser.name != nullptr;
-    }, kTimeoutMs);
+  if (!chooser.window || !WaitUntil([&] {
+        EnumChildWindows(chooser.window, FindNameField, reinterpret_cast<LPARAM>(&chooser));
+        return chooser.name != nullptr;
+      }, kTimeoutMs)) {
+    return false;
   }
-  return chooser;
-}
-
-// Types `name` into the chooser's file-name field and presses Open (or Cancel when empty).
-bool FinishChooser(const DialogDriver& dialog, const std::wstring& name) {
-  Chooser chooser = OpenChooser(dialog);
-  if (!chooser.window || !chooser.name) return false;
   if (name.empty()) {
     PostMessageW(chooser.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   } else {
@@ -506,77 +488,30 @@ TEST_F(SettingsDialog, TabMovesAlongTheControlsThatTakeTheFocus) {
   }
 }
 
-TEST_F(SettingsDialog, OpensCentredAcrossAThirdDownWithAFixedBorderAndHasAnIconOfItsOwn) {
-  ProgramFolder folder(L"korvane dialog frame");
-  ASSERT_TRUE(folder.ready());
-  DialogDriver dialog(folder);
-  ASSERT_EQ(dialog.problem(), "");
-  RECT client{}, window{};
-  GetClientRect(dialog.form(), &client);
-  GetWindowRect(dialog.form(), &window);
-  EXPECT_EQ(client.right, layout::kClientWidth);
-  EXPECT_EQ(client.bottom, layout::kClientHeight);
-  // In twips, whole-number division: (screen - dialog) \ 2 across, \ 3 down.
-  const long width = window.right - window.left, height = window.bottom - window.top;
-  const long left = (GetSystemMetrics(SM_CXSCREEN) * 15 - width * 15) / 2;
-  const long top = (GetSystemMetrics(SM_CYSCREEN) * 15 - height * 15) / 3;
-  EXPECT_EQ(window.left, std::lround(left / 15.0));
-  EXPECT_EQ(window.top, std::lround(top / 15.0));
-  const LONG style = GetWindowLongW(dialog.form(), GWL_STYLE);
-  EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU));
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "the dialog cannot be resized";
-  // Its icon, in the shipped program: one 32 x 32 picture of 256 colours.
-  HMODULE program = LoadLibraryExW(folder.Scr().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(program, nullptr);
-  HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(IDI_KORVANE), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
-  ASSERT_NE(group, nullptr);
-  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
-  ASSERT_GE(SizeofResource(program, group), 20u);
-  EXPECT_EQ(bytes[4] | bytes[5] << 8, 1) << "pictures";
-  EXPECT_EQ(bytes[6], 32);                    // width
-  EXPECT_EQ(bytes[7], 32);                    // height
-  EXPECT_EQ(bytes[12] | bytes[13] << 8, 8);   // bits per pixel
-  FreeLibrary(program);
-}
-
-TEST_F(SettingsDialog, TheGradientsFillTheFormAndThePanelAndSurviveRepaints) {
-  ProgramFolder folder(L"korvane dialog gradient");
-  ASSERT_TRUE(folder.ready());
-  DialogDriver dialog(folder);
-  ASSERT_EQ(dialog.problem(), "");
+// Columns where nothing is drawn over the gradients: right of the panel, and its left edge.
+void ExpectGradients(const DialogDriver& dialog, const char* when) {
   RECT panelClient{};
   GetClientRect(dialog.panel(), &panelClient);
   const int panelHeight = panelClient.bottom;
-  // Columns where nothing is drawn over the gradients: right of the panel, and its left edge.
-  auto check = [&](const char* when) {
-    const CapturedPixels form = dialog.FormPixels();
-    const CapturedPixels panel = dialog.PanelPixels();
-    int wrong = 0;
-    for (int y = 0; y < layout::kClientHeight; ++y) {
-      if (form.At(490, y) != FormRow(y, layout::kClientHeight) && wrong++ < 3) {
-        ADD_FAILURE() << when << ": form row " << y << " is " << Colour(form.At(490, y)) << ", expected "
-                      << Colour(FormRow(y, layout::kClientHeight));
-      }
+  const CapturedPixels form = dialog.FormPixels();
+  const CapturedPixels panel = dialog.PanelPixels();
+  int wrong = 0;
+  for (int y = 0; y < layout::kClientHeight; ++y) {
+    if (form.At(490, y) != FormRow(y, layout::kClientHeight) && wrong++ < 3) {
+      ADD_FAILURE() << when << ": form row " << y << " is " << Colour(form.At(490, y)) << ", expected "
+                    << Colour(FormRow(y, layout::kClientHeight));
     }
-    for (int y = 0; y < panelHeight; ++y) {
-      if (panel.At(2, y) != PanelRow(y, panelHeight) && wrong++ < 6) {
-        ADD_FAILURE() << when << ": panel row " << y << " is " << Colour(panel.At(2, y)) << ", expected "
-                      << Colour(PanelRow(y, panelHeight));
-      }
+  }
+  for (int y = 0; y < panelHeight; ++y) {
+    if (panel.At(2, y) != PanelRow(y, panelHeight) && wrong++ < 6) {
+      ADD_FAILURE() << when << ": panel row " << y << " is " << Colour(panel.At(2, y)) << ", expected "
+                    << Colour(PanelRow(y, panelHeight));
     }
-    // Darkest at the edges, lightest in the middle.
-    EXPECT_EQ(Colour(form.At(490, 0)), Colour(RGB(0, 0, 30))) << when;
-    EXPECT_EQ(Colour(form.At(490, 121)), Colour(RGB(220, 220, 250))) << when;
-    EXPECT_EQ(Colour(panel.At(2, 0)), Colour(RGB(30, 30, 30))) << when;
-  };
-  check("when shown");
-  // Everything invalidated and erased, as when another window has covered the dialog.
-  RedrawWindow(dialog.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-  ASSERT_TRUE(WaitUntil([&] {
-    return !GetUpdateRect(dialog.form(), nullptr, FALSE) && !GetUpdateRect(dialog.panel(), nullptr, FALSE);
-  }, kTimeoutMs));
-  PumpFor(100);
-  check("after a repaint");
+  }
+  // Darkest at the edges, lightest in the middle.
+  EXPECT_EQ(Colour(form.At(490, 0)), Colour(RGB(0, 0, 30))) << when;
+  EXPECT_EQ(Colour(form.At(490, 121)), Colour(RGB(220, 220, 250))) << when;
+  EXPECT_EQ(Colour(panel.At(2, 0)), Colour(RGB(30, 30, 30))) << when;
 }
 
 // Stands a program in for the web browser that https addresses open in, and puts the
@@ -625,17 +560,39 @@ bool StandInBrowserRunning() {
   return running;
 }
 
-TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowserOncePerClick) {
-  ProgramFolder folder(L"korvane dialog link");
+TEST_F(SettingsDialog, OpensCentredWithItsIconGradientsAndPointerAndItsLinkOpensTheHomePageOncePerClick) {
+  ProgramFolder folder(L"korvane dialog frame and link");
   ASSERT_TRUE(folder.ready());
   const std::wstring report = folder.File(L"browser.txt");
   StandInBrowser browser(report);
   DialogDriver dialog(folder);
   ASSERT_EQ(dialog.problem(), "");
-
-  // The shipped program holds the pointer: 32 x 32, two colours, hot spot at 12, 10.
+  RECT client{}, window{};
+  GetClientRect(dialog.form(), &client);
+  GetWindowRect(dialog.form(), &window);
+  EXPECT_EQ(client.right, layout::kClientWidth);
+  EXPECT_EQ(client.bottom, layout::kClientHeight);
+  // In twips, whole-number division: (screen - dialog) \ 2 across, \ 3 down.
+  const long width = window.right - window.left, height = window.bottom - window.top;
+  const long left = (GetSystemMetrics(SM_CXSCREEN) * 15 - width * 15) / 2;
+  const long top = (GetSystemMetrics(SM_CYSCREEN) * 15 - height * 15) / 3;
+  EXPECT_EQ(window.left, std::lround(left / 15.0));
+  EXPECT_EQ(window.top, std::lround(top / 15.0));
+  const LONG style = GetWindowLongW(dialog.form(), GWL_STYLE);
+  EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU));
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "the dialog cannot be resized";
+  // The shipped program's icon: one 32 x 32 picture of 256 colours; its pointer over the link:
+  // 32 x 32, two colours, hot spot at 12, 10.
   HMODULE program = LoadLibraryExW(folder.Scr().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(program, nullptr);
+  HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(IDI_KORVANE), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
+  ASSERT_NE(group, nullptr);
+  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
+  ASSERT_GE(SizeofResource(program, group), 20u);
+  EXPECT_EQ(bytes[4] | bytes[5] << 8, 1) << "pictures";
+  EXPECT_EQ(bytes[6], 32);                    // width
+  EXPECT_EQ(bytes[7], 32);                    // height
+  EXPECT_EQ(bytes[12] | bytes[13] << 8, 8);   // bits per pixel
   HCURSOR hand = static_cast<HCURSOR>(
       LoadImageW(program, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, 0));
   ICONINFO info{};
@@ -651,6 +608,15 @@ TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowserO
   if (info.hbmColor) DeleteObject(info.hbmColor);
   DestroyCursor(hand);
   FreeLibrary(program);
+
+  ExpectGradients(dialog, "when shown");
+  // Everything invalidated and erased, as when another window has covered the dialog.
+  RedrawWindow(dialog.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+  ASSERT_TRUE(WaitUntil([&] {
+    return !GetUpdateRect(dialog.form(), nullptr, FALSE) && !GetUpdateRect(dialog.panel(), nullptr, FALSE);
+  }, kTimeoutMs));
+  PumpFor(100);
+  ExpectGradients(dialog, "after a repaint");
 
   // Over the link the dialog shows a pointer of its own, elsewhere the form's. (Another
   // process's pointer can be told apart, not looked into.)
