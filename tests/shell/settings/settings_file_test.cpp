@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/settings/file_paths.h"
@@ -33,6 +34,8 @@ TEST(CodePage, IsTheOneThisRunWasStartedFor) {
 
 class IniFile : public ::testing::Test {
  protected:
+  void ExpectBytes(const std::string& expected) { EXPECT_EQ(Hex(ReadBytes(wideFile_)), Hex(expected)); }
+
   TempFolder folder_{L"korvane ini"};
   std::string file_ = Ansi(folder_.File(L"Korvane.ini"));
   std::wstring wideFile_ = folder_.File(L"Korvane.ini");
@@ -42,21 +45,18 @@ TEST_F(IniFile, WriteMakesTheFileAndSectionWithTheKeyBytesExactly) {
   LastResult = 0;
   WriteIni("Section", kKind, "abc", file_);
   EXPECT_NE(LastResult, 0);
-  EXPECT_EQ(ReadBytes(wideFile_), "[Section]\r\n" + kKind + "=abc\r\n") << Hex(ReadBytes(wideFile_));
+  ExpectBytes("[Section]\r\n" + kKind + "=abc\r\n");
   WriteIni("Section", kTrack, "7", file_);
   WriteIni("Section", kFile, "C:\\\x89\xB9\x8A\x79\\\x95\x5C.mp3", file_);  // C:\音楽\表.mp3
-  EXPECT_EQ(ReadBytes(wideFile_), "[Section]\r\n" + kKind + "=abc\r\n" + kTrack + "=7\r\n" + kFile +
-                                      "=C:\\\x89\xB9\x8A\x79\\\x95\x5C.mp3\r\n")
-      << Hex(ReadBytes(wideFile_));
+  ExpectBytes("[Section]\r\n" + kKind + "=abc\r\n" + kTrack + "=7\r\n" + kFile +
+              "=C:\\\x89\xB9\x8A\x79\\\x95\x5C.mp3\r\n");
 }
 
 TEST_F(IniFile, WriteReplacesAValueInPlaceAndKeepsTheOtherKeys) {
   ASSERT_TRUE(WriteBytes(wideFile_, "[Other]\r\nx=1\r\n[Section]\r\n" + kKind + "=1\r\n" + kFile +
                                         "=C:\\a.mp3\r\n"));
   WriteIni("Section", kKind, "0", file_);
-  EXPECT_EQ(ReadBytes(wideFile_), "[Other]\r\nx=1\r\n[Section]\r\n" + kKind + "=0\r\n" + kFile +
-                                      "=C:\\a.mp3\r\n")
-      << Hex(ReadBytes(wideFile_));
+  ExpectBytes("[Other]\r\nx=1\r\n[Section]\r\n" + kKind + "=0\r\n" + kFile + "=C:\\a.mp3\r\n");
 }
 
 TEST_F(IniFile, NumbersGoOutWithTheirLeadingBlankAndLoadBackWhicheverWayTheyWereStored) {
@@ -157,16 +157,14 @@ class FileChecks : public ::testing::Test {
 TEST_F(FileChecks, AFileThatCanBeReadExistsAndNothingElseDoes) {
   ASSERT_TRUE(WriteBytes(folder_.File(L"a.mp3"), "ID3"));
   ASSERT_TRUE(CreateDirectoryW(folder_.File(L"sub").c_str(), nullptr));
-  EXPECT_TRUE(FileExists(Path(L"a.mp3")));
-  EXPECT_TRUE(FileExists(Path(L"a.mp3") + "\\")) << "one trailing backslash is ignored";
-  EXPECT_FALSE(FileExists(Path(L"a.mp3") + "\\\\"));
-  EXPECT_FALSE(FileExists(Path(L"sub")));
-  EXPECT_FALSE(FileExists(Path(L"sub") + "\\"));
-  EXPECT_FALSE(FileExists(Path(L"missing.mp3")));
-  EXPECT_FALSE(FileExists(""));
-  EXPECT_FALSE(FileExists("\\"));
-  EXPECT_FALSE(FileExists(Path(L"a.mp3") + std::string(300, 'x')));
-  EXPECT_FALSE(FileExists(Path(L"*.mp3")));
+  const std::pair<std::string, bool> cases[] = {
+      {Path(L"a.mp3"), true},           {Path(L"a.mp3") + "\\", true},  // one trailing backslash is ignored
+      {Path(L"a.mp3") + "\\\\", false}, {Path(L"sub"), false},
+      {Path(L"sub") + "\\", false},     {Path(L"missing.mp3"), false},
+      {"", false},                      {"\\", false},
+      {Path(L"a.mp3") + std::string(300, 'x'), false}, {Path(L"*.mp3"), false},
+  };
+  for (const auto& [path, exists] : cases) EXPECT_EQ(FileExists(path), exists) << path;
 }
 
 TEST_F(FileChecks, AFileLockedAgainstReadersDoesNotExist) {
@@ -288,7 +286,8 @@ TEST_F(LoadSettingsTest, NumbersLoadByTheirWholePartAndTextThatIsNoNumberKeepsTh
       {8, "7", 0, 7},      {9, "-32768", 0, -32768},  {10, "\x82\x51", 1, 1},
   };
   for (const Case& c : cases) {
-    ASSERT_TRUE(WriteBytes(iniPath_, "[Section]\r\n" + Line(kKind, c.kind) + Line(kTrack, c.kind) + Line(kFile, song_)));
+    const std::string lines = Line(kKind, c.kind) + Line(kTrack, c.kind) + Line(kFile, song_);
+    ASSERT_TRUE(WriteBytes(iniPath_, "[Section]\r\n" + lines));
     BGM_Kind = c.previous;
     BGM_Track = c.previous;
     LoadSettings();
