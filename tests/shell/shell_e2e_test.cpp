@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "tests/support/environment.h"
@@ -66,13 +68,15 @@ BOOL CALLBACK CountButtons(HWND child, LPARAM state) {
   return TRUE;
 }
 
-// Starts Korvane.scr as `path` and `arguments` (quoted or not, as Windows may), reads and
-// dismisses its message box if one comes, and waits for its end.
-Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quoted = true) {
+// Starts Korvane.scr as `path` and `arguments` (quoted or not, as Windows may) in a working
+// folder (this one's when empty), reads and dismisses its message box if one comes, and waits
+// for its end.
+Outcome Start(const std::wstring& path, const std::wstring& arguments, bool quoted = true,
+              const std::wstring& workingFolder = L"") {
   Outcome o;
   std::wstring commandLine = quoted ? L"\"" + path + L"\"" : path;
   if (!arguments.empty()) commandLine += L" " + arguments;
-  ChildProcess child = ChildProcess::Start(path, commandLine);
+  ChildProcess child = ChildProcess::Start(path, commandLine, workingFolder);
   o.started = child.started();
   o.startError = child.startError();
   if (!o.started) return o;
@@ -149,20 +153,12 @@ class ProgramFolder {
 };
 
 // A top-level window of this test process with the given title, hidden unless asked.
-class TitledWindow {
- public:
-  explicit TitledWindow(const wchar_t* title, bool visible = false) {
-    window_ = visible ? ShowInactivePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100)
-                      : CreatePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100);
-  }
-  ~TitledWindow() { DestroyWindow(window_); }
-  TitledWindow(const TitledWindow&) = delete;
-  TitledWindow& operator=(const TitledWindow&) = delete;
-  HWND hwnd() const { return window_; }
-
- private:
-  HWND window_ = nullptr;
-};
+using TitledWindow = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
+TitledWindow Titled(const wchar_t* title, bool visible = false) {
+  return {visible ? ShowInactivePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100)
+                  : CreatePlainWindow(0, title, WS_POPUP, 0, 0, 100, 100),
+          &DestroyWindow};
+}
 
 // The argument texts of every shape, with what each asks for.
 enum class Asks { kSaver, kPreview, kDialog, kOther };
@@ -246,8 +242,8 @@ TEST_F(ShellProgram, ARunningSaverHostOrSettingsDialogEndsEveryStartSilently) {
   ASSERT_TRUE(folder.ready());
   for (const wchar_t* title : {L"Korvane_Main", L"<Korvane>"}) {
     for (bool visible : {false, true}) {
-      TitledWindow running(title, visible);
-      ASSERT_NE(running.hwnd(), nullptr);
+      const TitledWindow running = Titled(title, visible);
+      ASSERT_NE(running, nullptr);
       const std::string what = Utf8(title) + (visible ? " shown" : " hidden");
       for (const wchar_t* text : {L"/s", L"", L"/c", L"/a 1", L"/p 1234"}) {
         ExpectQuietEnd(Start(folder.Scr(), text), what + ", " + Utf8(text));
@@ -261,9 +257,7 @@ TEST_F(ShellProgram, ARendererFileThatIsAFolderIsMissingAndARunningPreviewOrRend
   ProgramFolder folder(L"korvane e2e renderer folder", false);
   ASSERT_TRUE(folder.ready());
   ASSERT_TRUE(CreateDirectoryW((folder.path() + L"\\Korvane.dll").c_str(), nullptr));
-  TitledWindow preview(L"Preview Window");
-  TitledWindow renderer(L"Korvane_VC");
-  TitledWindow similar(L"korvane_main ");
+  const TitledWindow others[] = {Titled(L"Preview Window"), Titled(L"Korvane_VC"), Titled(L"korvane_main ")};
   ExpectMissingRendererMessage(Start(folder.Scr(), L"/s"), "/s past other windows");
 }
 
@@ -290,14 +284,8 @@ TEST_F(ShellProgram, StartsFromAnyWorkingFolderAndLooksOnlyInItsOwn) {
   ProgramFolder without(L"korvane e2e other folder", false);
   ASSERT_TRUE(withRenderer.ready() && without.ready());
   // Started from a folder that holds a renderer, the one without must still miss its own.
-  std::wstring line = L"\"" + without.Scr() + L"\" /s";
-  ChildProcess child = ChildProcess::Start(without.Scr(), line, withRenderer.path());
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (box = TopLevelWindowOf(child.id(), kCaption)) != nullptr || !child.Running(); },
-                        kTimeoutMs));
-  EXPECT_NE(box, nullptr) << "the renderer of the working folder was taken for its own";
-  if (box) PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  EXPECT_TRUE(child.WaitExit(kTimeoutMs));
+  ExpectMissingRendererMessage(Start(without.Scr(), L"/s", true, withRenderer.path()),
+                               "the working folder holds a renderer");
 }
 
 struct SettingsCase {
