@@ -187,18 +187,13 @@ TEST_F(WavPlayer, WithNoWaveOutputDevicePlayDoesNothingAndStopIsHarmless) {
   // configuration that defines nothing. Wine gives a Windows child its parent's Unix
   // environment, so the child is started through the Unix `wine`, which takes this one.
   std::wstring environment;
+  auto add = [&](const std::wstring& entry) { environment += entry + L'\0'; };
   wchar_t* inherited = GetEnvironmentStringsW();
-  for (const wchar_t* entry = inherited; *entry; entry += wcslen(entry) + 1) {
-    environment += entry;
-    environment += L'\0';
-  }
+  for (const wchar_t* entry = inherited; *entry; entry += wcslen(entry) + 1) add(entry);
   FreeEnvironmentStringsW(inherited);
-  const std::wstring extras[] = {L"PULSE_SERVER=/nonexistent", L"ALSA_CONFIG_PATH=/dev/null",
-                                 std::wstring(L"KORVANE_NO_WAVE_DEVICE_REPORT=") + report};
-  for (const std::wstring& extra : extras) {
-    environment += extra;
-    environment += L'\0';
-  }
+  add(L"PULSE_SERVER=/nonexistent");
+  add(L"ALSA_CONFIG_PATH=/dev/null");
+  add(std::wstring(L"KORVANE_NO_WAVE_DEVICE_REPORT=") + report);
   const std::wstring wine = L"/usr/bin/wine";
   std::wstring commandLine = wine + L" \"" + self + L"\" --gtest_filter=WavPlayerWithoutDevice.*";
   const std::uint64_t mark = capture.FramesNow();
