@@ -54,6 +54,7 @@ class PlayerTest : public ::testing::Test {
   SoundCapture capture;
 };
 
+// Bytes no decoder can make sense of, the same on every run.
 inline std::string RandomBytes(std::size_t size) {
   std::string bytes(size, '\0');
   std::srand(4);

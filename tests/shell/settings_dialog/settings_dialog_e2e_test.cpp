@@ -127,21 +127,11 @@ CapturedPixels ExpectedFileLabel(const std::wstring& text, int panelHeight) {
   });
 }
 
-bool SamePixels(const CapturedPixels& a, const CapturedPixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.At(x, y) != b.At(x, y)) return false;
-    }
-  }
-  return true;
-}
-
 bool ShowsPath(const DialogDriver& dialog, const std::wstring& path) {
   RECT client{};
   GetClientRect(dialog.panel(), &client);
   const CapturedPixels expected = ExpectedFileLabel(path, client.bottom);
-  return WaitUntil([&] { return SamePixels(dialog.PanelPixels(layout::kFileLabel), expected); }, 5000);
+  return WaitUntil([&] { return dialog.PanelPixels(layout::kFileLabel) == expected; }, 5000);
 }
 
 // A settings file's text; numbers as the dialog hands them over, with their leading blank.
