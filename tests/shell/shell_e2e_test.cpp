@@ -288,17 +288,16 @@ TEST_F(ShellProgram, StartsFromAnyWorkingFolderAndLooksOnlyInItsOwn) {
                                "the working folder holds a renderer");
 }
 
-struct SettingsCase {
-  const char* name;
-  std::string bytes;  // what Korvane.ini holds
-  bool folder;        // Korvane.ini is a folder instead
-};
-
-std::vector<SettingsCase> SettingsCases() {
+TEST_F(ShellProgram, SettingsFilesOfEveryKindNeitherStopItNorGetWritten) {
   std::string junk;
   for (int i = 0; i < 8192; ++i) junk.push_back(static_cast<char>((i * 2654435761u) >> 24));
   const std::string longPath = "C:\\" + std::string(300, 'm') + ".mp3";
-  return {
+  struct Case {
+    const char* name;
+    std::string bytes;  // what Korvane.ini holds
+    bool folder;        // Korvane.ini is a folder instead
+  };
+  const Case cases[] = {
       {"saved settings", kSavedSettings, false},
       {"empty", "", false},
       {"junk", junk, false},
@@ -310,10 +309,7 @@ std::vector<SettingsCase> SettingsCases() {
       {"Japanese path", "[Section]\r\n" + kKind + "= 2\r\n" + kFile + "=C:\\\x89\xB9\x8A\x79\\\x95\x5C.mp3\r\n", false},
       {"a folder named Korvane.ini", "", true},
   };
-}
-
-TEST_F(ShellProgram, SettingsFilesOfEveryKindNeitherStopItNorGetWritten) {
-  for (const SettingsCase& c : SettingsCases()) {
+  for (const Case& c : cases) {
     for (bool renderer : {true, false}) {
       ProgramFolder folder(L"korvane e2e settings", renderer);
       ASSERT_TRUE(folder.ready());
