@@ -203,6 +203,10 @@ class LoadSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TearDown();
+    BGM_Kind = 0;
+    BGM_Track = 0;
+    BGM_File.clear();
+    BGM_Folder.clear();
     ASSERT_TRUE(WriteBytes(music_.File(L"song.mp3"), "ID3"));
   }
   void TearDown() override {
