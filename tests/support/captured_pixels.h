@@ -24,6 +24,8 @@ class CapturedPixels {
   int height() const { return height_; }
   // As RGB(); CLR_INVALID outside.
   COLORREF At(int x, int y) const;
+  // The same size and every pixel the same.
+  bool operator==(const CapturedPixels&) const = default;
 
  private:
   int width_ = 0;

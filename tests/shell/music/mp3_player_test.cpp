@@ -1,25 +1,14 @@
 // An MP3 file played and repeated by Wine's own MPEGVideo device, heard in the bench's capture.
 #include "shell/music/mp3_player.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <memory>
-
 #include "tests/shell/music/command_recorder.h"
-#include "shell/music/mci_command.h"
-#include "shell/settings/music_settings.h"
-#include "harness/sound_capture.h"
-#include "harness/test_media.h"
-#include "harness/wait.h"
+#include "tests/shell/music/player_test.h"
 
 namespace {
 
 using Commands = std::vector<std::string>;
 
 constexpr double kToneSeconds = 1.5;
-// Sound reaches the capture a little after it is started or stopped.
-constexpr unsigned kHearTimeoutMs = 8000;
 
 // The platform's own answer, for checking what the player left behind.
 std::string Ask(const std::string& command) {
@@ -30,7 +19,7 @@ std::string Ask(const std::string& command) {
 
 long PositionMs() { return std::atol(Ask("status MP3Play position").c_str()); }
 
-class Mp3Player : public ::testing::Test {
+class Mp3Player : public PlayerTest {
  protected:
   static void SetUpTestSuite() {
     media = std::make_unique<TempFolder>();
@@ -39,32 +28,15 @@ class Mp3Player : public ::testing::Test {
     ASSERT_TRUE(CopyFileA(built.c_str(), AnsiPath(media->File(L"tone.mp3")).c_str(), FALSE))
         << "no " << built;
   }
-  static void TearDownTestSuite() { media.reset(); }
-
   void SetUp() override {
-    ASSERT_TRUE(capture.available()) << "run under the bench (KORVANE_CAPTURE)";
+    PlayerTest::SetUp();
     BGM_File = AnsiPath(media->File(L"tone.mp3"));
   }
   void TearDown() override {
     MP3_Close();
     BGM_File.clear();
   }
-
-  bool HearsSoundAfter(std::uint64_t mark) {
-    return WaitUntil([&] { return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty(); },
-                     kHearTimeoutMs);
-  }
-  // True when the second after `mark` (plus a moment for the sound to drain) stays quiet.
-  bool QuietAfter(std::uint64_t mark) {
-    capture.WaitForSeconds(mark, 1.5, kHearTimeoutMs);
-    return SilentTailSeconds(capture.BlockPeaksSince(mark)) >= 1.0;
-  }
-
-  static std::unique_ptr<TempFolder> media;
-  SoundCapture capture;
 };
-
-std::unique_ptr<TempFolder> Mp3Player::media;
 
 TEST_F(Mp3Player, OpeningPlaysTheFileUnderItsAliasAndClosingSilencesIt) {
   CommandRecorder recorder;
@@ -139,18 +111,8 @@ TEST_F(Mp3Player, AStoppedFileCountsAsNotPlayingAndIsStartedAgain) {
 }
 
 TEST_F(Mp3Player, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
-  const std::wstring base = media->path();
-  // 255 bytes in all, the longest path the settings file gives back.
-  const std::size_t longName = 255 - base.size() - 1 - std::wstring(L"\\long.mp3").size();
-  const std::wstring paths[] = {
-      media->CopyInFolder(L"tone.mp3", L"with some blanks", L"a b c.mp3"),
-      media->CopyInFolder(L"tone.mp3", L"音楽 ソフト", L"表示の曲.MP3"),
-      media->CopyInFolder(L"tone.mp3", std::wstring(longName, L'x'), L"long.mp3"),
-  };
-  EXPECT_EQ(AnsiPath(paths[2]).size(), 255u);
-  for (const std::wstring& path : paths) {
-    BGM_File = AnsiPath(path);
-    ASSERT_EQ(BGM_File.find('?'), std::string::npos) << "not representable in code page 932";
+  for (const std::string& path : AwkwardCopies(L"tone.mp3", L".mp3")) {
+    BGM_File = path;
     MP3_Open();
     EXPECT_TRUE(MP3_IsPlaying()) << BGM_File;
     EXPECT_TRUE(WaitUntil([] { return PositionMs() >= 200; }, kHearTimeoutMs)) << BGM_File;
@@ -160,12 +122,9 @@ TEST_F(Mp3Player, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
 
 TEST_F(Mp3Player, AFileThatCannotBePlayedFailsSilentlyAndTheTicksStayHarmless) {
   const std::string tone = ReadBytes(media->File(L"tone.mp3"));
-  std::string noise(64 * 1024, '\0');
-  std::srand(4);
-  for (char& c : noise) c = static_cast<char>(std::rand());
   ASSERT_TRUE(WriteBytes(media->File(L"empty.mp3"), ""));
   ASSERT_TRUE(WriteBytes(media->File(L"cut.mp3"), tone.substr(0, 300)));
-  ASSERT_TRUE(WriteBytes(media->File(L"noise.mp3"), noise));
+  ASSERT_TRUE(WriteBytes(media->File(L"noise.mp3"), RandomBytes(64 * 1024)));
   ASSERT_TRUE(WriteBytes(media->File(L"text.mp3"), "not a sound at all"));
 
   struct Case {

@@ -6,16 +6,10 @@
 #include <mmsystem.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <string>
 #include <utility>
 
-#include "shell/settings/music_settings.h"
-#include "harness/sound_capture.h"
-#include "harness/test_media.h"
-#include "harness/wait.h"
+#include "tests/shell/music/player_test.h"
 #include "tests/support/wine_process.h"
 
 namespace {
@@ -23,7 +17,6 @@ namespace {
 // 1.5 s that can be recognised in the capture: half a second of tone, then a second of silence.
 constexpr double kToneSeconds = 0.5;
 constexpr double kFileSeconds = 1.5;
-constexpr unsigned kHearTimeoutMs = 8000;
 constexpr std::int32_t kUntouched = 0x5eed;
 
 // Set in the child that runs without a wave output device; names the file it reports to.
@@ -42,64 +35,41 @@ double ProcessCpuSeconds() {
 // a stuck player would otherwise hang the program until the test runner gives up.
 class HangGuard {
  public:
-  HangGuard(std::string what, DWORD timeoutMs)
-      : what_(std::move(what)), timeoutMs_(timeoutMs), done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    thread_ = CreateThread(nullptr, 0, &HangGuard::Watch, this, 0, nullptr);
+  HangGuard(std::string what, DWORD timeoutMs) : what_(std::move(what)) {
+    CreateTimerQueueTimer(&timer_, nullptr, &HangGuard::Expired, this, timeoutMs, 0, WT_EXECUTEONLYONCE);
   }
+  // Waits for an expiry under way, which still reads what_.
+  ~HangGuard() { DeleteTimerQueueTimer(nullptr, timer_, INVALID_HANDLE_VALUE); }
   HangGuard(const HangGuard&) = delete;
   HangGuard& operator=(const HangGuard&) = delete;
-  ~HangGuard() {
-    SetEvent(done_);
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    CloseHandle(done_);
-  }
 
  private:
-  static DWORD WINAPI Watch(void* self) {
-    auto* guard = static_cast<HangGuard*>(self);
-    if (WaitForSingleObject(guard->done_, guard->timeoutMs_) == WAIT_TIMEOUT) {
-      std::fprintf(stderr, "FAILED: %s did not come back\n", guard->what_.c_str());
-      std::fflush(stderr);
-      ExitProcess(3);
-    }
-    return 0;
+  static void CALLBACK Expired(void* self, BOOLEAN) {
+    std::fprintf(stderr, "FAILED: %s did not come back\n", static_cast<HangGuard*>(self)->what_.c_str());
+    std::fflush(stderr);
+    ExitProcess(3);
   }
   std::string what_;
-  DWORD timeoutMs_;
-  HANDLE done_;
-  HANDLE thread_ = nullptr;
+  HANDLE timer_ = nullptr;
 };
 
-class WavPlayer : public ::testing::Test {
+class WavPlayer : public PlayerTest {
  protected:
   static void SetUpTestSuite() {
     media = std::make_unique<TempFolder>();
     ASSERT_TRUE(WriteBytes(media->File(L"loop.wav"),
                                ToneWaveBytes({{kToneSeconds, 440}, {kFileSeconds - kToneSeconds, 0}})));
   }
-  static void TearDownTestSuite() { media.reset(); }
-
   void SetUp() override {
     if (std::getenv(kNoDeviceReport)) GTEST_SKIP() << "the child without a device runs only its own test";
-    ASSERT_TRUE(capture.available()) << "run under the bench (KORVANE_CAPTURE)";
+    PlayerTest::SetUp();
     BGM_File = AnsiPath(media->File(L"loop.wav"));
   }
   void TearDown() override {
     WAV_Stop();
     BGM_File.clear();
   }
-
-  bool HearsSoundAfter(std::uint64_t mark) {
-    return WaitUntil([&] { return !FindSoundRuns(capture.BlockPeaksSince(mark)).empty(); },
-                     kHearTimeoutMs, 50);
-  }
-
-  static std::unique_ptr<TempFolder> media;
-  SoundCapture capture;
 };
-
-std::unique_ptr<TempFolder> WavPlayer::media;
 
 TEST_F(WavPlayer, PlaysTheFileOverAndOverUntilStopped) {
   LastResult = kUntouched;
@@ -135,20 +105,11 @@ TEST_F(WavPlayer, PlaysTheFileOverAndOverUntilStopped) {
 }
 
 TEST_F(WavPlayer, PathsWithBlanksJapaneseAndNearTheMaximumLengthPlay) {
-  const std::wstring base = media->path();
-  const std::size_t longName = 255 - base.size() - 1 - std::wstring(L"\\long.wav").size();
-  const std::wstring paths[] = {
-      media->CopyInFolder(L"loop.wav", L"with some blanks", L"a b c.wav"),
-      media->CopyInFolder(L"loop.wav", L"音楽 ソフト", L"表示の曲.WAV"),
-      media->CopyInFolder(L"loop.wav", std::wstring(longName, L'x'), L"long.wav"),
-  };
-  EXPECT_EQ(AnsiPath(paths[2]).size(), 255u);
-  for (const std::wstring& path : paths) {
-    BGM_File = AnsiPath(path);
-    ASSERT_EQ(BGM_File.find('?'), std::string::npos) << "not representable in code page 932";
+  for (const std::string& path : AwkwardCopies(L"loop.wav", L".wav")) {
+    BGM_File = path;
     const std::uint64_t start = capture.FramesNow();
     WAV_Play();
-    EXPECT_TRUE(HearsSoundAfter(start)) << BGM_File;
+    EXPECT_TRUE(HearsSoundAfter(start, 50)) << BGM_File;
     WAV_Stop();
   }
 }
@@ -159,12 +120,9 @@ TEST_F(WavPlayer, AFileThatCannotBePlayedStaysSilentEvenWhenASystemDefaultSoundI
   const std::string missing = AnsiPath(media->File(L"missing.wav"));
   std::uint64_t mark = capture.FramesNow();
   PlaySoundA(missing.c_str(), nullptr, SND_ASYNC);
-  const bool defaultHeard = HearsSoundAfter(mark);
+  const bool defaultHeard = HearsSoundAfter(mark, 50);
   PlaySoundA(nullptr, nullptr, 0);
 
-  std::string noise(64 * 1024, '\0');
-  std::srand(4);
-  for (char& c : noise) c = static_cast<char>(std::rand());
   std::string strangeFormat = ToneWaveBytes({{0.5, 440}});
   strangeFormat[20] = '\x34';  // format tag 0x1234, which no device takes
   strangeFormat[21] = '\x12';
@@ -174,7 +132,7 @@ TEST_F(WavPlayer, AFileThatCannotBePlayedStaysSilentEvenWhenASystemDefaultSoundI
     std::string bytes;
   } cases[] = {
       {L"empty.wav", ""},
-      {L"noise.wav", noise},
+      {L"noise.wav", RandomBytes(64 * 1024)},
       {L"text.wav", "not a sound at all"},
       {L"header-only.wav", tone.substr(0, 44)},
       {L"no-samples.wav", ToneWaveBytes({})},
@@ -229,18 +187,13 @@ TEST_F(WavPlayer, WithNoWaveOutputDevicePlayDoesNothingAndStopIsHarmless) {
   // configuration that defines nothing. Wine gives a Windows child its parent's Unix
   // environment, so the child is started through the Unix `wine`, which takes this one.
   std::wstring environment;
+  auto add = [&](const std::wstring& entry) { environment += entry + L'\0'; };
   wchar_t* inherited = GetEnvironmentStringsW();
-  for (const wchar_t* entry = inherited; *entry; entry += wcslen(entry) + 1) {
-    environment += entry;
-    environment += L'\0';
-  }
+  for (const wchar_t* entry = inherited; *entry; entry += wcslen(entry) + 1) add(entry);
   FreeEnvironmentStringsW(inherited);
-  const std::wstring extras[] = {L"PULSE_SERVER=/nonexistent", L"ALSA_CONFIG_PATH=/dev/null",
-                                 std::wstring(L"KORVANE_NO_WAVE_DEVICE_REPORT=") + report};
-  for (const std::wstring& extra : extras) {
-    environment += extra;
-    environment += L'\0';
-  }
+  add(L"PULSE_SERVER=/nonexistent");
+  add(L"ALSA_CONFIG_PATH=/dev/null");
+  add(std::wstring(L"KORVANE_NO_WAVE_DEVICE_REPORT=") + report);
   const std::wstring wine = L"/usr/bin/wine";
   std::wstring commandLine = wine + L" \"" + self + L"\" --gtest_filter=WavPlayerWithoutDevice.*";
   const std::uint64_t mark = capture.FramesNow();

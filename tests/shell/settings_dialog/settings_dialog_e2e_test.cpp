@@ -40,21 +40,9 @@ std::string Colour(COLORREF c) {
   return text;
 }
 
-// A pixel of one of the program's pictures, as its resources hold it.
-COLORREF PicturePixel(LPCWSTR name, int x, int y) {
-  HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  const COLORREF colour = GetPixel(dc, x, y);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return colour;
-}
-
-const COLORREF kChosen = PicturePixel(MAKEINTRESOURCEW(IDB_MARK_ON), 6, 6);
-const COLORREF kNotChosen = PicturePixel(MAKEINTRESOURCEW(IDB_MARK_OFF), 6, 6);
+// The centres of the 12 x 12 mark pictures, as the program's resources hold them.
+const COLORREF kChosen = CapturedPixels::FromResource(MAKEINTRESOURCEA(IDB_MARK_ON), 12, 12).At(6, 6);
+const COLORREF kNotChosen = CapturedPixels::FromResource(MAKEINTRESOURCEA(IDB_MARK_OFF), 12, 12).At(6, 6);
 
 // The level of row y of a surface `height` high: |sin(y / (height / 3.142))| × 220, halves
 // to even.
@@ -76,8 +64,7 @@ int ChosenMark(const DialogDriver& dialog) {
   const CapturedPixels panel = dialog.PanelPixels();
   int chosen = -1;
   for (int kind = 0; kind < 3; ++kind) {
-    const POINT centre{layout::kMark[kind].left + 6, layout::kMark[kind].top + 6};
-    const COLORREF shown = panel.At(centre.x, centre.y);
+    const COLORREF shown = panel.At(layout::kMark[kind].left + 6, layout::kMark[kind].top + 6);
     if (shown == kChosen) {
       chosen = chosen == -1 ? kind : -2;
     } else if (shown != kNotChosen) {
@@ -140,21 +127,11 @@ CapturedPixels ExpectedFileLabel(const std::wstring& text, int panelHeight) {
   });
 }
 
-bool SamePixels(const CapturedPixels& a, const CapturedPixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.At(x, y) != b.At(x, y)) return false;
-    }
-  }
-  return true;
-}
-
 bool ShowsPath(const DialogDriver& dialog, const std::wstring& path) {
   RECT client{};
   GetClientRect(dialog.panel(), &client);
   const CapturedPixels expected = ExpectedFileLabel(path, client.bottom);
-  return WaitUntil([&] { return SamePixels(dialog.PanelPixels(layout::kFileLabel), expected); }, 5000);
+  return WaitUntil([&] { return dialog.PanelPixels(layout::kFileLabel) == expected; }, 5000);
 }
 
 // A settings file's text; numbers as the dialog hands them over, with their leading blank.
@@ -207,24 +184,19 @@ BOOL CALLBACK FindNameField(HWND child, LPARAM state) {
   return TRUE;
 }
 
-Chooser OpenChooser(const DialogDriver& dialog) {
+// Opens the chooser, types `name` into its file-name field and presses Open (or Cancel when
+// empty).
+bool FinishChooser(const DialogDriver& dialog, const std::wstring& name) {
   Chooser chooser;
   dialog.ClickButton(dialog.fileButton());
   WaitUntil([&] { return (chooser.window = VisibleWindowOf(dialog.process().id(), kChooserTitle)) != nullptr; },
             kTimeoutMs);
-  if (chooser.window) {
-    WaitUntil([&] {
-      EnumChildWindows(chooser.window, FindNameField, reinterpret_cast<LPARAM>(&chooser));
-      return chooser.name != nullptr;
-    }, kTimeoutMs);
+  if (!chooser.window || !WaitUntil([&] {
+        EnumChildWindows(chooser.window, FindNameField, reinterpret_cast<LPARAM>(&chooser));
+        return chooser.name != nullptr;
+      }, kTimeoutMs)) {
+    return false;
   }
-  return chooser;
-}
-
-// Types `name` into the chooser's file-name field and presses Open (or Cancel when empty).
-bool FinishChooser(const DialogDriver& dialog, const std::wstring& name) {
-  Chooser chooser = OpenChooser(dialog);
-  if (!chooser.window || !chooser.name) return false;
   if (name.empty()) {
     PostMessageW(chooser.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   } else {
@@ -241,7 +213,7 @@ class SettingsDialog : public ::testing::Test {
   }
 };
 
-TEST_F(SettingsDialog, ShowsTheSettingsAsLoadedForEveryKind) {
+TEST_F(SettingsDialog, ShowsTheSettingsAsLoadedForEveryKindAndTabMovesAlongTheStops) {
   struct Case {
     const char* name;
     std::string kind, track;  // settings file values; both empty: no file at all
@@ -251,10 +223,11 @@ TEST_F(SettingsDialog, ShowsTheSettingsAsLoadedForEveryKind) {
     bool trackEnabled, fileEnabled;
     std::wstring trackText;
     bool japaneseFolder = false;
+    bool tabs = false;  // Tab is pressed along the controls that take the focus
   };
   const std::vector<Case> cases = {
-      {"no settings file", "", "", false, "", 0, false, false, L""},
-      {"CD track 3", " 1", " 3", false, "", 1, true, false, L"3"},
+      {"no settings file", "", "", false, "", 0, false, false, L"", false, true},
+      {"CD track 3", " 1", " 3", false, "", 1, true, false, L"3", false, true},
       {"CD whole disc with a remembered file", " 1", " 0", true, "", 1, true, false, L""},
       {"file kind with its file", " 2", " 12", true, "", 2, false, true, L"12"},
       {"file kind whose file is gone", " 2", " 5", false, "C:\\gone.mp3", 0, false, false, L"5"},
@@ -285,6 +258,18 @@ TEST_F(SettingsDialog, ShowsTheSettingsAsLoadedForEveryKind) {
       wchar_t item[16] = {L'?'};
       SendMessageW(dialog.trackBox(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
       EXPECT_EQ(Utf8(item), i == 0 ? "" : std::to_string(i)) << "list entry " << i;
+    }
+    if (c.tabs) {
+      // With the CD chosen the track box is a stop; otherwise it is disabled and skipped.
+      const bool cd = c.chosen == 1;
+      const HWND first = cd ? dialog.trackEdit() : dialog.fileButton();
+      std::vector<HWND> order = {dialog.setButton(), dialog.cancelButton(), first};
+      if (cd) order.insert(order.begin(), dialog.fileButton());
+      EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == first; }, 5000)) << "the first stop has the focus";
+      for (size_t i = 0; i < order.size(); ++i) {
+        dialog.PressKey(VK_TAB);
+        EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == order[i]; }, 5000)) << "after Tab " << i + 1;
+      }
     }
     PostMessageW(dialog.form(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(dialog.WaitForEnd());
@@ -486,97 +471,30 @@ TEST_F(SettingsDialog, SetteiInAReadOnlyFolderSaysTheFileWasNotWrittenAndStaysOp
 }
 #endif
 
-TEST_F(SettingsDialog, TabMovesAlongTheControlsThatTakeTheFocus) {
-  // With the CD chosen the track box is a stop; otherwise it is disabled and skipped.
-  for (bool cd : {true, false}) {
-    SCOPED_TRACE(cd ? "CD chosen" : "no music");
-    ProgramFolder folder(L"korvane dialog tab");
-    ASSERT_TRUE(folder.ready());
-    if (cd) { ASSERT_TRUE(WriteBytes(folder.Ini(), Settings(" 1", " 3", ""))); }
-    DialogDriver dialog(folder);
-    ASSERT_EQ(dialog.problem(), "");
-    const HWND first = cd ? dialog.trackEdit() : dialog.fileButton();
-    std::vector<HWND> order = {dialog.setButton(), dialog.cancelButton(), first};
-    if (cd) order.insert(order.begin(), dialog.fileButton());
-    EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == first; }, 5000)) << "the first stop has the focus";
-    for (size_t i = 0; i < order.size(); ++i) {
-      dialog.PressKey(VK_TAB);
-      EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == order[i]; }, 5000)) << "after Tab " << i + 1;
-    }
-  }
-}
-
-TEST_F(SettingsDialog, OpensCentredAcrossAThirdDownWithAFixedBorderAndHasAnIconOfItsOwn) {
-  ProgramFolder folder(L"korvane dialog frame");
-  ASSERT_TRUE(folder.ready());
-  DialogDriver dialog(folder);
-  ASSERT_EQ(dialog.problem(), "");
-  RECT client{}, window{};
-  GetClientRect(dialog.form(), &client);
-  GetWindowRect(dialog.form(), &window);
-  EXPECT_EQ(client.right, layout::kClientWidth);
-  EXPECT_EQ(client.bottom, layout::kClientHeight);
-  // In twips, whole-number division: (screen - dialog) \ 2 across, \ 3 down.
-  const long width = window.right - window.left, height = window.bottom - window.top;
-  const long left = (GetSystemMetrics(SM_CXSCREEN) * 15 - width * 15) / 2;
-  const long top = (GetSystemMetrics(SM_CYSCREEN) * 15 - height * 15) / 3;
-  EXPECT_EQ(window.left, std::lround(left / 15.0));
-  EXPECT_EQ(window.top, std::lround(top / 15.0));
-  const LONG style = GetWindowLongW(dialog.form(), GWL_STYLE);
-  EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU));
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "the dialog cannot be resized";
-  // Its icon, in the shipped program: one 32 x 32 picture of 256 colours.
-  HMODULE program = LoadLibraryExW(folder.Scr().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(program, nullptr);
-  HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(IDI_KORVANE), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
-  ASSERT_NE(group, nullptr);
-  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
-  ASSERT_GE(SizeofResource(program, group), 20u);
-  EXPECT_EQ(bytes[4] | bytes[5] << 8, 1) << "pictures";
-  EXPECT_EQ(bytes[6], 32);                    // width
-  EXPECT_EQ(bytes[7], 32);                    // height
-  EXPECT_EQ(bytes[12] | bytes[13] << 8, 8);   // bits per pixel
-  FreeLibrary(program);
-}
-
-TEST_F(SettingsDialog, TheGradientsFillTheFormAndThePanelAndSurviveRepaints) {
-  ProgramFolder folder(L"korvane dialog gradient");
-  ASSERT_TRUE(folder.ready());
-  DialogDriver dialog(folder);
-  ASSERT_EQ(dialog.problem(), "");
+// Columns where nothing is drawn over the gradients: right of the panel, and its left edge.
+void ExpectGradients(const DialogDriver& dialog, const char* when) {
   RECT panelClient{};
   GetClientRect(dialog.panel(), &panelClient);
   const int panelHeight = panelClient.bottom;
-  // Columns where nothing is drawn over the gradients: right of the panel, and its left edge.
-  auto check = [&](const char* when) {
-    const CapturedPixels form = dialog.FormPixels();
-    const CapturedPixels panel = dialog.PanelPixels();
-    int wrong = 0;
-    for (int y = 0; y < layout::kClientHeight; ++y) {
-      if (form.At(490, y) != FormRow(y, layout::kClientHeight) && wrong++ < 3) {
-        ADD_FAILURE() << when << ": form row " << y << " is " << Colour(form.At(490, y)) << ", expected "
-                      << Colour(FormRow(y, layout::kClientHeight));
-      }
+  const CapturedPixels form = dialog.FormPixels();
+  const CapturedPixels panel = dialog.PanelPixels();
+  int wrong = 0;
+  for (int y = 0; y < layout::kClientHeight; ++y) {
+    if (form.At(490, y) != FormRow(y, layout::kClientHeight) && wrong++ < 3) {
+      ADD_FAILURE() << when << ": form row " << y << " is " << Colour(form.At(490, y)) << ", expected "
+                    << Colour(FormRow(y, layout::kClientHeight));
     }
-    for (int y = 0; y < panelHeight; ++y) {
-      if (panel.At(2, y) != PanelRow(y, panelHeight) && wrong++ < 6) {
-        ADD_FAILURE() << when << ": panel row " << y << " is " << Colour(panel.At(2, y)) << ", expected "
-                      << Colour(PanelRow(y, panelHeight));
-      }
+  }
+  for (int y = 0; y < panelHeight; ++y) {
+    if (panel.At(2, y) != PanelRow(y, panelHeight) && wrong++ < 6) {
+      ADD_FAILURE() << when << ": panel row " << y << " is " << Colour(panel.At(2, y)) << ", expected "
+                    << Colour(PanelRow(y, panelHeight));
     }
-    // Darkest at the edges, lightest in the middle.
-    EXPECT_EQ(Colour(form.At(490, 0)), Colour(RGB(0, 0, 30))) << when;
-    EXPECT_EQ(Colour(form.At(490, 121)), Colour(RGB(220, 220, 250))) << when;
-    EXPECT_EQ(Colour(panel.At(2, 0)), Colour(RGB(30, 30, 30))) << when;
-  };
-  check("when shown");
-  // Everything invalidated and erased, as when another window has covered the dialog.
-  RedrawWindow(dialog.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-  ASSERT_TRUE(WaitUntil([&] {
-    return !GetUpdateRect(dialog.form(), nullptr, FALSE) && !GetUpdateRect(dialog.panel(), nullptr, FALSE);
-  }, kTimeoutMs));
-  PumpFor(100);
-  check("after a repaint");
+  }
+  // Darkest at the edges, lightest in the middle.
+  EXPECT_EQ(Colour(form.At(490, 0)), Colour(RGB(0, 0, 30))) << when;
+  EXPECT_EQ(Colour(form.At(490, 121)), Colour(RGB(220, 220, 250))) << when;
+  EXPECT_EQ(Colour(panel.At(2, 0)), Colour(RGB(30, 30, 30))) << when;
 }
 
 // Stands a program in for the web browser that https addresses open in, and puts the
@@ -584,31 +502,30 @@ TEST_F(SettingsDialog, TheGradientsFillTheFormAndThePanelAndSurviveRepaints) {
 class StandInBrowser {
  public:
   explicit StandInBrowser(const std::wstring& report) {
-    RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_, nullptr);
     wchar_t saved[1024] = {};
     DWORD size = sizeof saved;
-    had_ = RegQueryValueExW(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == ERROR_SUCCESS;
+    had_ = RegGetValueW(HKEY_LOCAL_MACHINE, kKey, nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                        nullptr, saved, &size) == ERROR_SUCCESS;
     saved_ = saved;
-    const std::wstring command = L"\"" + TestProgramFolder() + L"\\browser_stand_in.exe\" \"" + report + L"\" \"%1\"";
-    RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    Set(L"\"" + TestProgramFolder() + L"\\browser_stand_in.exe\" \"" + report + L"\" \"%1\"");
   }
   ~StandInBrowser() {
     if (had_) {
-      RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_.c_str()),
-                     static_cast<DWORD>((saved_.size() + 1) * sizeof(wchar_t)));
+      Set(saved_);
     } else {
-      RegDeleteValueW(key_, nullptr);
+      RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, nullptr);
     }
-    RegCloseKey(key_);
   }
   StandInBrowser(const StandInBrowser&) = delete;
   StandInBrowser& operator=(const StandInBrowser&) = delete;
 
  private:
+  static void Set(const std::wstring& command) {
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
   // Wine looks up the handler of a protocol under the machine's classes only.
   static constexpr wchar_t kKey[] = L"Software\\Classes\\https\\shell\\open\\command";
-  HKEY key_ = nullptr;
   bool had_ = false;
   std::wstring saved_;
 };
@@ -625,17 +542,39 @@ bool StandInBrowserRunning() {
   return running;
 }
 
-TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowserOncePerClick) {
-  ProgramFolder folder(L"korvane dialog link");
+TEST_F(SettingsDialog, OpensCentredWithItsIconGradientsAndPointerAndItsLinkOpensTheHomePageOncePerClick) {
+  ProgramFolder folder(L"korvane dialog frame and link");
   ASSERT_TRUE(folder.ready());
   const std::wstring report = folder.File(L"browser.txt");
   StandInBrowser browser(report);
   DialogDriver dialog(folder);
   ASSERT_EQ(dialog.problem(), "");
-
-  // The shipped program holds the pointer: 32 x 32, two colours, hot spot at 12, 10.
+  RECT client{}, window{};
+  GetClientRect(dialog.form(), &client);
+  GetWindowRect(dialog.form(), &window);
+  EXPECT_EQ(client.right, layout::kClientWidth);
+  EXPECT_EQ(client.bottom, layout::kClientHeight);
+  // In twips, whole-number division: (screen - dialog) \ 2 across, \ 3 down.
+  const long width = window.right - window.left, height = window.bottom - window.top;
+  const long left = (GetSystemMetrics(SM_CXSCREEN) * 15 - width * 15) / 2;
+  const long top = (GetSystemMetrics(SM_CYSCREEN) * 15 - height * 15) / 3;
+  EXPECT_EQ(window.left, std::lround(left / 15.0));
+  EXPECT_EQ(window.top, std::lround(top / 15.0));
+  const LONG style = GetWindowLongW(dialog.form(), GWL_STYLE);
+  EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU));
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) << "the dialog cannot be resized";
+  // The shipped program's icon: one 32 x 32 picture of 256 colours; its pointer over the link:
+  // 32 x 32, two colours, hot spot at 12, 10.
   HMODULE program = LoadLibraryExW(folder.Scr().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(program, nullptr);
+  HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(IDI_KORVANE), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
+  ASSERT_NE(group, nullptr);
+  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
+  ASSERT_GE(SizeofResource(program, group), 20u);
+  EXPECT_EQ(bytes[4] | bytes[5] << 8, 1) << "pictures";
+  EXPECT_EQ(bytes[6], 32);                    // width
+  EXPECT_EQ(bytes[7], 32);                    // height
+  EXPECT_EQ(bytes[12] | bytes[13] << 8, 8);   // bits per pixel
   HCURSOR hand = static_cast<HCURSOR>(
       LoadImageW(program, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, 0));
   ICONINFO info{};
@@ -651,6 +590,15 @@ TEST_F(SettingsDialog, TheLinkShowsAPointingHandAndOpensTheHomePageInTheBrowserO
   if (info.hbmColor) DeleteObject(info.hbmColor);
   DestroyCursor(hand);
   FreeLibrary(program);
+
+  ExpectGradients(dialog, "when shown");
+  // Everything invalidated and erased, as when another window has covered the dialog.
+  RedrawWindow(dialog.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+  ASSERT_TRUE(WaitUntil([&] {
+    return !GetUpdateRect(dialog.form(), nullptr, FALSE) && !GetUpdateRect(dialog.panel(), nullptr, FALSE);
+  }, kTimeoutMs));
+  PumpFor(100);
+  ExpectGradients(dialog, "after a repaint");
 
   // Over the link the dialog shows a pointer of its own, elsewhere the form's. (Another
   // process's pointer can be told apart, not looked into.)
