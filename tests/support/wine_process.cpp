@@ -43,8 +43,16 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info)) {
+  auto start = [&] {
+    return CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info);
+  };
+  // On a loaded machine Wine now and then answers ERROR_INTERNAL_ERROR: the new process ended
+  // with no status before its program's code ran. Such a start tells nothing about the
+  // program, so it is made once more; a second refusal is reported.
+  BOOL started = start();
+  if (!started && GetLastError() == ERROR_INTERNAL_ERROR) started = start();
+  if (started) {
     CloseHandle(info.hThread);
     child.process_ = info.hProcess;
     child.id_ = info.dwProcessId;

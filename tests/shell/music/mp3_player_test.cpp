@@ -78,7 +78,16 @@ TEST_F(Mp3Player, AnEndedFileIsPlayedAgainFromItsStartWithinAboutASecond) {
   MP3_Close();
   capture.WaitForSeconds(start, 9.5, kHearTimeoutMs);
 
-  const std::vector<SoundRun> runs = FindSoundRuns(capture.BlockPeaksSince(start), 300, 0.1);
+  // A busy machine can starve the sound system for a moment inside a play; pieces that fit in
+  // one file's length are one play. Two plays never fit: each is the whole file.
+  std::vector<SoundRun> runs;
+  for (const SoundRun& run : FindSoundRuns(capture.BlockPeaksSince(start), 300, 0.1)) {
+    if (!runs.empty() && run.start + run.length - runs.back().start <= kToneSeconds + 0.25) {
+      runs.back().length = run.start + run.length - runs.back().start;
+    } else {
+      runs.push_back(run);
+    }
+  }
   ASSERT_GE(runs.size(), 3u) << "heard " << runs.size() << " plays after " << restarts << " restarts";
   for (std::size_t i = 0; i < runs.size(); ++i) {
     // Played from its start: every play is the whole file.
