@@ -39,7 +39,8 @@ if [ $# -eq 0 ]; then
   fuzzing=$!
 fi
 status=0
-(cd "$build" && ctest --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$BENCH_DIR/lanes.json" "$@") ||
+# ctest takes the bench's lanes from BENCH_DIR (tests/bench_lanes.cmake).
+(cd "$build" && ctest --output-on-failure --timeout 600 -j "$lanes" "$@") ||
   status=$?
 bench_down
 tested=$SECONDS
