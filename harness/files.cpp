@@ -24,7 +24,7 @@ std::wstring TempFolder::CopyInFolder(const std::wstring& file, const std::wstri
                                       const std::wstring& name) const {
   CreateDirectoryW(File(folder).c_str(), nullptr);
   const std::wstring copy = File(folder) + L"\\" + name;
-  return CopyFileW(File(file).c_str(), copy.c_str(), FALSE) ? copy : copy + L" (not copied)";
+  return CopyInto(File(file), copy) ? copy : copy + L" (not copied)";
 }
 
 bool WriteBytes(const std::wstring& file, const std::string& bytes) {

@@ -5,15 +5,18 @@
 #include "shell/text/path_text.h"
 #include "toolkit/ansi_text.h"
 
-bool FileExists(const std::string& path) {
-  const std::string name = WithoutTrailingBackslash(path, toolkit::IsAnsiLeadByte);
-  if (name.empty()) return false;
+bool FileOpensForReading(const std::wstring& path) {
   // Opening as a reader would: others may be reading or writing the file meanwhile.
-  HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
   return true;
+}
+
+bool FileExists(const std::string& path) {
+  const std::string name = WithoutTrailingBackslash(path, toolkit::IsAnsiLeadByte);
+  return !name.empty() && FileOpensForReading(toolkit::FromAnsi(name));
 }
 
 std::string FolderOf(const std::string& path) {

@@ -1,6 +1,10 @@
 #pragma once
-// The two checks the shell makes on stored paths. Text is in the system's ANSI code page.
+// The checks the shell makes on paths: stored ones in the system's ANSI code page, and any
+// path in its wide form.
 #include <string>
+
+// True when `path` names a file that can be opened for reading (not a folder).
+bool FileOpensForReading(const std::wstring& path);
 
 // True when `path` names a file that can be opened for reading. One trailing "\" is ignored;
 // a folder, a missing file, an empty path and an unreadable file all give false.
