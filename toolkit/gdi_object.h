@@ -33,12 +33,19 @@ class Owned {
   Handle handle_ = nullptr;
 };
 
-// A GDI object (brush, pen, font, bitmap).
+// A kernel object's handle (a process, a thread, a file), closed with CloseHandle.
+using KernelHandle = Owned<HANDLE, &CloseHandle>;
+
+// A GDI object (brush, pen, font, bitmap, region).
 template <typename Handle>
 using GdiObject = Owned<Handle, &DeleteObject>;
 // A memory device context, made with CreateCompatibleDC.
 using MemoryDc = Owned<HDC, &DeleteDC>;
 using Brush = GdiObject<HBRUSH>;
+
+inline int ReleaseScreenDc(HDC dc) { return ReleaseDC(nullptr, dc); }
+// The whole screen's device context, from GetDC(nullptr).
+using ScreenDc = Owned<HDC, &ReleaseScreenDc>;
 
 // A 32-bit top-down bitmap: true colour whatever the screen's depth. `bits` (optional) gets
 // its pixels, one 0x00RRGGBB DWORD each, row by row from the top.

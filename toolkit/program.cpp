@@ -74,7 +74,7 @@ StartedProgram StartProgram(const std::wstring& path) {
                            nullptr, &startup, &process)) {
     return StartedProgram();
   }
-  CloseHandle(process.hThread);
+  const KernelHandle thread(process.hThread);  // nothing waits on the thread
   return StartedProgram(process.hProcess);
 }
 

@@ -33,7 +33,7 @@ class StartedProgram {
   bool Ended() const;
 
  private:
-  Owned<HANDLE, &CloseHandle> process_;
+  KernelHandle process_;
 };
 
 // Starts a program file as a new process with a normal, activated window and does not wait;

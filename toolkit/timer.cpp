@@ -1,7 +1,6 @@
 #include "toolkit/timer.h"
 
 #include <map>
-#include <utility>
 
 namespace toolkit {
 namespace {
@@ -14,10 +13,7 @@ std::map<UINT_PTR, Timer*>& RunningTimers() {
 
 }  // namespace
 
-Timer::Timer(UINT intervalMs, bool enabled, std::function<void()> onTimer)
-    : onTimer(std::move(onTimer)), interval_(intervalMs), enabled_(enabled) {
-  Restart();
-}
+Timer::Timer(UINT intervalMs) : interval_(intervalMs) {}
 
 Timer::~Timer() { Stop(); }
 
@@ -43,16 +39,16 @@ void Timer::Stop() {
 void Timer::Restart() {
   Stop();
   if (!enabled_ || interval_ == 0) return;
-  id_ = SetTimer(nullptr, 0, interval_, &Timer::Tick);
+  id_ = SetTimer(nullptr, 0, interval_, &Timer::Procedure);
   if (id_) RunningTimers()[id_] = this;
 }
 
-void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK Timer::Procedure(HWND, UINT, UINT_PTR id, DWORD) {
   auto& timers = RunningTimers();
   const auto found = timers.find(id);
   if (found == timers.end()) return;  // stopped after this tick was queued
   // A copy: the handler may destroy the form that holds the timer, and the handler with it.
-  const std::function<void()> handler = found->second->onTimer;
+  const std::function<void()> handler = found->second->Tick;
   if (handler) handler();
 }
 

@@ -10,7 +10,8 @@ namespace toolkit {
 
 class Timer {
  public:
-  explicit Timer(UINT intervalMs = 0, bool enabled = false, std::function<void()> onTimer = {});
+  // Off until switched on.
+  explicit Timer(UINT intervalMs = 0);
   ~Timer();
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
@@ -19,19 +20,19 @@ class Timer {
   // interval while on, starts a fresh count; a tick already queued when it is switched off
   // is dropped.
   void SetEnabled(bool enabled);
-  bool enabled() const { return enabled_; }
+  bool Enabled() const { return enabled_; }
   void SetInterval(UINT intervalMs);
 
   // Raised on each tick; may switch the timer off, or destroy the form that holds it.
-  std::function<void()> onTimer;
+  std::function<void()> Tick;
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+  static void CALLBACK Procedure(HWND, UINT, UINT_PTR id, DWORD);
   void Restart();
   void Stop();
 
   UINT interval_;
-  bool enabled_;
+  bool enabled_ = false;
   UINT_PTR id_ = 0;
 };
 

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <utility>
 
 #include "toolkit/screen_pointer.h"
@@ -48,7 +47,6 @@ bool IsDoubleClick(UINT message) { return (message - WM_LBUTTONDOWN) % 3 == 2; }
 }  // namespace
 
 Window::~Window() {
-  for (WindowlessControl* control : controls_) control->host_ = nullptr;
   HWND window = window_;
   Detach();
   if (window) DestroyWindow(window);
@@ -143,30 +141,12 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Release(message, wParam, lParam);
       return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != window_) leftPressed_ = nullptr;
+      if (reinterpret_cast<HWND>(lParam) != window_) controls_.ForgetPress();
       break;
     default:
       break;
   }
   return DefaultHandling(message, wParam, lParam);
-}
-
-void Window::Add(WindowlessControl& control) {
-  if (control.host_) control.host_->Remove(control);
-  controls_.push_back(&control);
-  control.host_ = this;
-  Invalidate(control.Bounds());
-}
-
-void Window::Remove(WindowlessControl& control) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
-  if (leftPressed_ == &control) leftPressed_ = nullptr;
-  control.host_ = nullptr;
-  Invalidate(control.Bounds());
-}
-
-void Window::Invalidate(const RECT& area) {
-  if (window_) InvalidateRect(window_, &area, FALSE);
 }
 
 void Window::Refresh() {
@@ -215,7 +195,7 @@ void Window::PaintContent(HDC dc) {
   } else {
     Fill(dc, client, background_);
   }
-  for (const WindowlessControl* control : controls_) control->Paint(dc);
+  controls_.Paint(dc);
 }
 
 void Window::PaintParentBackground(HDC dc) const {
@@ -230,15 +210,6 @@ void Window::PaintParentBackground(HDC dc) const {
   SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-WindowlessControl* Window::ControlAt(POINT point, bool forPointer) const {
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    WindowlessControl* control = *it;
-    const bool wanted = forPointer ? control->Pointer() != nullptr : control->MouseDown || control->Click;
-    if (wanted && control->Enabled() && PtInRect(&control->Bounds(), point)) return control;
-  }
-  return nullptr;
-}
-
 void Window::Press(UINT message, WPARAM keys, LPARAM position) {
   const int button = ButtonOf(message);
   // Like a platform button, a tab stop takes the keyboard focus before the press is seen.
@@ -248,31 +219,20 @@ void Window::Press(UINT message, WPARAM keys, LPARAM position) {
   if (!window_) return;
   // The release comes back here even when the pointer has left the window by then.
   SetCapture(window_);
-  MouseEvent event = MouseEventOf(button, keys, position);
-  WindowlessControl* control = ControlAt(POINT{event.x, event.y}, false);
-  // A control's second press of a double-click is its double-click: no press, and no click.
-  const bool second = IsDoubleClick(message);
-  if (button == kLeftButton) leftPressed_ = second ? nullptr : control;
-  if (!control) return OnMouseDown(event);
-  if (second || !control->MouseDown) return;
-  event.x -= control->Bounds().left;
-  event.y -= control->Bounds().top;
-  // A copy: the handler may replace itself or remove the control.
-  auto handler = control->MouseDown;
-  handler(event);
+  const MouseEvent event = MouseEventOf(button, keys, position);
+  if (!controls_.Press(event, IsDoubleClick(message))) OnMouseDown(event);
 }
 
 void Window::Release(UINT message, WPARAM keys, LPARAM position) {
   const int button = ButtonOf(message);
-  WindowlessControl* pressed = button == kLeftButton ? std::exchange(leftPressed_, nullptr) : nullptr;
+  // Taken before the capture goes: its going forgets the press.
+  WindowlessControl* pressed = controls_.EndPress(button);
   // While another button is held, its release must still come here.
   if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) ReleaseCapture();
   const MouseEvent event = MouseEventOf(button, keys, position);
   // Last, both: the handler may close the window, and this object with it.
   if (!pressed) return OnMouseUp(event);
-  if (ControlAt(POINT{event.x, event.y}, false) != pressed || !pressed->Click) return;
-  auto handler = pressed->Click;  // a copy, as the object may go
-  handler();
+  controls_.ClickIfOver(*pressed, POINT{event.x, event.y});
 }
 
 bool Window::ShowPointer(WPARAM wParam, LPARAM lParam) const {
@@ -284,8 +244,8 @@ bool Window::ShowPointer(WPARAM wParam, LPARAM lParam) const {
   if (reinterpret_cast<HWND>(wParam) != window_ || LOWORD(lParam) != HTCLIENT) return false;
   POINT point{};
   if (!GetCursorPos(&point) || !ScreenToClient(window_, &point)) return false;
-  const WindowlessControl* control = ControlAt(point, true);
-  SetCursor(control ? control->Pointer() : pointer_);
+  const HCURSOR control = controls_.PointerAt(point);
+  SetCursor(control ? control : pointer_);
   return true;
 }
 

@@ -7,12 +7,10 @@
 // platform control (the combo box) is bound the same way and paints itself.
 #include <windows.h>
 
-#include <vector>
-
 #include "toolkit/colour.h"
 #include "toolkit/gdi_object.h"
 #include "toolkit/mouse_event.h"
-#include "toolkit/windowless_control.h"
+#include "toolkit/windowless_controls.h"
 
 namespace toolkit {
 
@@ -30,7 +28,7 @@ struct WindowArgs {
   HWND parent = nullptr;
 };
 
-class Window : private ControlHost {
+class Window {
  public:
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -39,8 +37,6 @@ class Window : private ControlHost {
   // The object bound to a window made here; null for any other window.
   static Window* FromHandle(HWND window);
 
-  // Drawn above, and hit before, the controls added earlier.
-  void Add(WindowlessControl& control);
   // Schedules a paint of the whole window at its leisure.
   void Refresh();
 
@@ -83,17 +79,15 @@ class Window : private ControlHost {
   virtual void OnMouseUp(const MouseEvent& /*event*/) {}
 
  private:
+  friend class WindowlessControl;  // made on a window, it joins its controls
+
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void Invalidate(const RECT& area) override;
-  void Remove(WindowlessControl& control) override;
   void PaintContent(HDC dc);
   void PaintParentBackground(HDC dc) const;
   void ResizeImage(int width, int height);
   void Press(UINT message, WPARAM keys, LPARAM position);
   void Release(UINT message, WPARAM keys, LPARAM position);
   bool ShowPointer(WPARAM wParam, LPARAM lParam) const;
-  // The topmost enabled control there that takes presses, or shows a pointer.
-  WindowlessControl* ControlAt(POINT point, bool forPointer) const;
 
   HWND window_ = nullptr;
   WNDPROC platformProcedure_ = nullptr;
@@ -105,8 +99,7 @@ class Window : private ControlHost {
   GdiObject<HBITMAP> bitmap_;
   SelectedObject selection_;
   SIZE imageSize_{0, 0};
-  std::vector<WindowlessControl*> controls_;
-  WindowlessControl* leftPressed_ = nullptr;  // the control a left press began on
+  WindowlessControls controls_{window_};
 };
 
 }  // namespace toolkit

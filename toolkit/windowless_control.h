@@ -1,6 +1,6 @@
 #pragma once
-// A control without a window of its own (label, image, shape): the window it is added to
-// draws it over its own picture, passes it the presses of its area and shows its pointer.
+// A control without a window of its own (label, image, shape): the window it is made on draws
+// it over its own picture, passes it the presses of its area and shows its pointer.
 #include <windows.h>
 
 #include <functional>
@@ -11,40 +11,22 @@
 
 namespace toolkit {
 
-class WindowlessControl;
-
-// What a control asks of the window it is on.
-class ControlHost {
- public:
-  virtual void Invalidate(const RECT& area) = 0;
-  virtual void Remove(WindowlessControl& control) = 0;
-
- protected:
-  ~ControlHost() = default;
-};
+class Window;
+class WindowlessControls;
 
 class WindowlessControl {
  public:
-  explicit WindowlessControl(const TwipsBox& box) : bounds_(PixelsOf(box)) {}
+  WindowlessControl() = default;
   WindowlessControl(const WindowlessControl&) = delete;
   WindowlessControl& operator=(const WindowlessControl&) = delete;
-  virtual ~WindowlessControl() {
-    if (host_) host_->Remove(*this);
-  }
+  virtual ~WindowlessControl();
 
   // Pixels on the window's client area, from the box in twips.
   const RECT& Bounds() const { return bounds_; }
-  void Move(const TwipsBox& box) {
-    Changed();  // both the old and the new area show something else now
-    bounds_ = PixelsOf(box);
-    Changed();
-  }
+  void Move(const TwipsBox& box);
   // A disabled control gets no mouse events and draws itself greyed where it has text.
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Changed();
-  }
+  void SetEnabled(bool enabled);
   // The pointer shown over the control; null for the window's own. Not owned.
   HCURSOR Pointer() const { return pointer_; }
   void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
@@ -58,17 +40,18 @@ class WindowlessControl {
   virtual void Paint(HDC dc) const = 0;
 
  protected:
+  // What every control's Create does first: takes its box and goes on top of `host`'s other
+  // controls (drawn above, and hit before, those made earlier).
+  void Place(Window& host, const TwipsBox& box);
   // Asks the window to show the control again.
-  void Changed() {
-    if (host_) host_->Invalidate(bounds_);
-  }
+  void Changed();
 
  private:
-  friend class Window;
-  RECT bounds_;
+  friend class WindowlessControls;
+  RECT bounds_{};
   bool enabled_ = true;
   HCURSOR pointer_ = nullptr;
-  ControlHost* host_ = nullptr;
+  WindowlessControls* host_ = nullptr;
 };
 
 }  // namespace toolkit

@@ -32,7 +32,7 @@ toolkit::controls::LabelDesign DesignOfLblMsg() {
   return design;
 }
 
-void SetVertexColour(TRIVERTEX& vertex, Rgb colour) {
+void SetVertexColour(TRIVERTEX& vertex, toolkit::Rgb colour) {
   vertex.Red = static_cast<COLOR16>(colour.red << 8);
   vertex.Green = static_cast<COLOR16>(colour.green << 8);
   vertex.Blue = static_cast<COLOR16>(colour.blue << 8);
@@ -41,11 +41,9 @@ void SetVertexColour(TRIVERTEX& vertex, Rgb colour) {
 
 }  // namespace
 
-Command::Command()
-    : UserControl(kButtonClass),
-      LblMsg_(DesignOfLblMsg()),
-      TmrMouse_(kTmrMouseInterval, false, [this] { TmrMouse_Timer(); }) {
-  Add(LblMsg_);
+Command::Command() : UserControl(kButtonClass), TmrMouse_(kTmrMouseInterval) {
+  LblMsg_.Create(*this, DesignOfLblMsg());
+  TmrMouse_.Tick = [this] { TmrMouse_Timer(); };
 }
 
 void Command::Initialize() {
@@ -58,17 +56,11 @@ void Command::Initialize() {
 
 std::wstring Command::Caption() const { return LblMsg_.Caption(); }
 
-void Command::Caption(const std::wstring& text) {
-  LblMsg_.SetCaption(text);
-  PropertyChanged(kCaptionName);
-}
+void Command::Caption(const std::wstring& text) { LblMsg_.SetCaption(text); }
 
-toolkit::Font Command::Font() const { return LblMsg_.GetFont(); }
+toolkit::Font Command::Font() const { return LblMsg_.Font(); }
 
-void Command::Font(const toolkit::Font& font) {
-  LblMsg_.SetFont(font);
-  PropertyChanged(kFontName);
-}
+void Command::Font(const toolkit::Font& font) { LblMsg_.SetFont(font); }
 
 std::int32_t Command::FontColour() {
   const auto colour = static_cast<std::int32_t>(LblMsg_.ForeColour());
@@ -77,9 +69,8 @@ std::int32_t Command::FontColour() {
 }
 
 void Command::FontColour(std::int32_t colour) {
-  const bool accepted = LblMsg_.SetForeColour(static_cast<COLORREF>(colour));
+  LblMsg_.SetForeColour(static_cast<COLORREF>(colour));
   RefreshButton();
-  if (accepted) PropertyChanged(kFontColourName);
 }
 
 bool Command::Enabled() {
@@ -95,7 +86,6 @@ bool Command::Enabled() {
 
 void Command::Enabled(bool value) {
   fields_.EnabledValue = value;
-  PropertyChanged(kEnabledName);
   ApplyEnabled();
 }
 
@@ -112,14 +102,13 @@ void Command::Visible(bool value) {
   } else {
     SetBackStyle(toolkit::controls::BackStyle::Transparent);
   }
-  PropertyChanged(kVisibleName);
 }
 
 void Command::OnWriteProperties(toolkit::controls::PropertyBag& bag) {
   bag.WriteProperty<bool>(kEnabledName, fields_.EnabledValue, true);
   bag.WriteProperty<std::wstring>(kCaptionName, LblMsg_.Caption(), kDefaultCaption);
   bag.WriteProperty<std::uint8_t>(kFirstRunName, fields_.FirstRun, 1);
-  bag.WriteProperty<toolkit::Font>(kFontName, LblMsg_.GetFont(), AmbientFont());
+  bag.WriteProperty<toolkit::Font>(kFontName, LblMsg_.Font(), AmbientFont());
   bag.WriteProperty<std::int32_t>(kFontColourName, static_cast<std::int32_t>(LblMsg_.ForeColour()), 0);
   bag.WriteProperty<std::int16_t>(kVisibleName, static_cast<std::int16_t>(GetBackStyle()), 1);
   RefreshButton();

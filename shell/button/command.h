@@ -43,7 +43,7 @@ class Command : public toolkit::controls::UserControl {
   void Font(const toolkit::Font& font);
   // Reading repaints Normal on an enabled button.
   std::int32_t FontColour();
-  // A colour the platform refuses changes nothing and is not reported to the container.
+  // A colour the platform refuses changes nothing.
   void FontColour(std::int32_t colour);
   // The first read of a new button makes it an ordinary enabled button.
   bool Enabled();

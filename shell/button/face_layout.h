@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "toolkit/rgb.h"
 #include "toolkit/twips_box.h"
 
 struct BorderPiece {
@@ -28,13 +29,9 @@ double CaptionTop(double faceHeight, double labelHeight);
 // States 1 and 3 put the light colour on top, 2 the dark one; 0 and 4 keep the last paint's.
 bool GradientReversedAfter(std::uint8_t buttonState, bool reversedBefore);
 
-struct Rgb {
-  std::uint8_t red, green, blue;
-};
-
 // "&HRRGGBB": the pairs are read in text order as red, green, blue (not the platform's
 // blue-green-red order). Text of another shape gives black.
-constexpr Rgb RgbFromHexText(std::string_view text) {
+constexpr toolkit::Rgb RgbFromHexText(std::string_view text) {
   auto digit = [](char c) -> int {
     return (c >= '0' && c <= '9')   ? c - '0'
            : (c >= 'A' && c <= 'F') ? c - 'A' + 10
@@ -52,6 +49,6 @@ constexpr Rgb RgbFromHexText(std::string_view text) {
           static_cast<std::uint8_t>(values[4] * 16 + values[5])};
 }
 
-inline constexpr Rgb kFaceLight = RgbFromHexText("&HFFFFFF");
-inline constexpr Rgb kFaceShade = RgbFromHexText("&HC6C5D7");
+inline constexpr toolkit::Rgb kFaceLight = RgbFromHexText("&HFFFFFF");
+inline constexpr toolkit::Rgb kFaceShade = RgbFromHexText("&HC6C5D7");
 static_assert(kFaceShade.red == 198 && kFaceShade.green == 197 && kFaceShade.blue == 215);

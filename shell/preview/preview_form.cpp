@@ -7,8 +7,9 @@
 
 namespace {
 
-// The pictures' own 152 x 112 pixels, at 15 twips a pixel.
-constexpr toolkit::TwipsBox kPictureBox{0, 0, 152 * 15, 112 * 15};
+// The pictures' own 152 x 112 pixels.
+constexpr toolkit::TwipsBox kPictureBox{0, 0, 152 * toolkit::kTwipsPerPicturePixel,
+                                        112 * toolkit::kTwipsPerPicturePixel};
 
 toolkit::FormDesign Design() {
   toolkit::FormDesign design;
@@ -25,9 +26,7 @@ toolkit::FormDesign Design() {
 PreviewForm::PreviewForm()
     : Form(Design()),
       background_(toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_PREVIEW_BACKGROUND))),
-      lattice_(toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_PREVIEW_LATTICE))),
-      picture_(kPictureBox),
-      Img_Prev(kPictureBox, toolkit::controls::ImageFit::Stretch) {}
+      lattice_(toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_PREVIEW_LATTICE))) {}
 
 bool PreviewForm::PlaceInto(HWND parent) {
   RECT area{};
@@ -54,10 +53,9 @@ bool PreviewForm::PlaceInto(HWND parent) {
 }
 
 void PreviewForm::OnLoad() {
-  picture_.SetPicture(background_.get());
-  Img_Prev.SetPicture(lattice_.get());
-  Add(picture_);
-  Add(Img_Prev);
+  picture_.Create(*this, {.bounds = kPictureBox, .picture = background_.get()});
+  Img_Prev.Create(*this, {.bounds = kPictureBox, .picture = lattice_.get(),
+                          .fit = toolkit::controls::ImageFit::Stretch});
 }
 
 bool PreviewForm::OnUnload(toolkit::UnloadReason) {

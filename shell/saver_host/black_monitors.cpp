@@ -52,7 +52,7 @@ class BlackMonitors::BlackWindow final : public toolkit::Window {
 };
 
 BlackMonitors::BlackMonitors() : followTimer_(kFollowMs) {
-  followTimer_.onTimer = [this] { Refresh(); };
+  followTimer_.Tick = [this] { Refresh(); };
 }
 
 BlackMonitors::~BlackMonitors() { Clear(); }

@@ -28,12 +28,12 @@ constexpr UINT kRendererWatchMs = 500;
 class SaverHostForm final : public toolkit::Form {
  public:
   SaverHostForm() : Form(Design()) {
-    Timer1.onTimer = [] { MP3_Repeat(); };
-    Timer2.onTimer = [this] {
+    Timer1.Tick = [] { MP3_Repeat(); };
+    Timer2.Tick = [this] {
       CD_Poll();
       Timer2.SetEnabled(CD_Continue);
     };
-    Timer3.onTimer = [this] { Timer3_Timer(); };
+    Timer3.Tick = [this] { Timer3_Timer(); };
   }
 
  private:
@@ -47,11 +47,11 @@ class SaverHostForm final : public toolkit::Form {
   void OnLoad() override {
     Timer3.SetEnabled(true);
     startTick_ = GetTickCount64();
-    if (BGM_Kind == 1) {
+    if (BGM_Kind == kMusicCd) {
       CD_Open();
       Timer2.SetEnabled(true);  // the first poll starts the disc
     }
-    if (BGM_Kind == 2) {
+    if (BGM_Kind == kMusicFile) {
       const MusicFileType type = MusicFileTypeOf(BGM_File);
       if (type == MusicFileType::kWav) WAV_Play();
       if (type == MusicFileType::kMp3) {
@@ -74,11 +74,11 @@ class SaverHostForm final : public toolkit::Form {
 
   // Runs whatever unloads the form; the unload is never refused.
   bool OnQueryUnload(toolkit::UnloadReason) override {
-    if (Timer2.enabled()) {
+    if (Timer2.Enabled()) {
       Timer2.SetEnabled(false);
       CD_Close();
     }
-    if (BGM_Kind == 2) {
+    if (BGM_Kind == kMusicFile) {
       const MusicFileType type = MusicFileTypeOf(BGM_File);
       if (type == MusicFileType::kWav) WAV_Stop();
       if (type == MusicFileType::kMp3) {

@@ -5,7 +5,12 @@
 #include <cstdint>
 #include <string>
 
-extern std::int16_t BGM_Kind;   // 0 no music, 1 music CD, 2 MP3 or WAV file
+// BGM_Kind's values: where the music comes from.
+inline constexpr std::int16_t kNoMusic = 0;
+inline constexpr std::int16_t kMusicCd = 1;
+inline constexpr std::int16_t kMusicFile = 2;  // an MP3 or WAV file
+
+extern std::int16_t BGM_Kind;   // kNoMusic, kMusicCd or kMusicFile (or anything a file held)
 extern std::int16_t BGM_Track;  // CD track to keep playing; 0 = the whole disc
 extern std::string BGM_File;    // full path of the music file, may be empty
 extern std::string BGM_Folder;  // where the dialog's file chooser opens

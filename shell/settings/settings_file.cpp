@@ -6,10 +6,6 @@
 #include "shell/text/number_text.h"
 #include "toolkit/program.h"
 
-namespace {
-constexpr std::int16_t kFileKind = 2;
-}
-
 std::string SettingsFilePath() { return toolkit::ProgramFolderAnsi() + "\\Korvane.ini"; }
 
 std::wstring SettingsFileShownPath() { return toolkit::ProgramFolder() + L"\\Korvane.ini"; }
@@ -23,7 +19,7 @@ void LoadSettings() {
     BGM_File = musicFile;
   } else {
     BGM_File.clear();
-    if (BGM_Kind == kFileKind) BGM_Kind = 0;
+    if (BGM_Kind == kMusicFile) BGM_Kind = kNoMusic;
   }
   BGM_Folder = BGM_File.empty() ? toolkit::ProgramFolderAnsi() : FolderOf(BGM_File);
 }

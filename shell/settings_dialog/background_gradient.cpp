@@ -1,6 +1,7 @@
 #include "shell/settings_dialog/background_gradient.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 constexpr double kHalfPeriodDivisor = 3.142;
@@ -15,8 +16,13 @@ int GradientLevel(int y, int height) {
   return static_cast<int>(std::nearbyint(std::fabs(std::sin(y / k)) * kLevelRange));
 }
 
-RowColour FormRowColour(int level) { return RowColour{level, level, level + kLift}; }
+namespace {
+std::uint8_t Channel(int value) { return static_cast<std::uint8_t>(value); }
+}  // namespace
 
-RowColour PanelRowColour(int level) {
-  return RowColour{level + kLift, level + kLift, level + kLift};
+// Levels run from 0 to 220, so every channel fits.
+toolkit::Rgb FormRowColour(int level) { return {Channel(level), Channel(level), Channel(level + kLift)}; }
+
+toolkit::Rgb PanelRowColour(int level) {
+  return {Channel(level + kLift), Channel(level + kLift), Channel(level + kLift)};
 }

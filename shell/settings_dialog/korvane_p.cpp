@@ -19,7 +19,6 @@
 #include "shell/settings_dialog/zoom.h"
 #include "shell/settings/settings_file.h"
 #include "toolkit/ansi_text.h"
-#include "toolkit/controls/control_site.h"
 #include "toolkit/dpi.h"
 #include "toolkit/picture.h"
 #include "toolkit/screen_pointer.h"
@@ -30,9 +29,6 @@ using toolkit::TwipsBox;
 using toolkit::controls::Alignment;
 using toolkit::controls::LabelDesign;
 
-constexpr int kNoMusic = 0;
-constexpr int kMusicCd = 1;
-constexpr int kMusicFile = 2;
 constexpr int kIconPixels = 32;     // the window icon's and the hand pointer's own size
 
 LabelDesign Design(const TwipsBox& box, const wchar_t* caption, COLORREF colour,
@@ -61,20 +57,6 @@ LabelDesign FileNameDesign() {
   return label;
 }
 
-toolkit::controls::ComboBoxDesign TrackBoxDesign() {
-  toolkit::controls::ComboBoxDesign combo;
-  combo.bounds = design::kBGM_Repeat;
-  combo.font = design::PanelFont();
-  return combo;
-}
-
-toolkit::controls::PictureBoxDesign PanelDesign() {
-  toolkit::controls::PictureBoxDesign panel;
-  panel.bounds = design::kPic_C;
-  panel.background = design::kPanelBackground;
-  return panel;
-}
-
 toolkit::FormDesign FormDesignOfDialog() {
   toolkit::FormDesign form;
   form.caption = design::kCaption;
@@ -94,10 +76,10 @@ toolkit::FormDesign FormDesignOfDialog() {
 }
 
 // Horizontal lines, one per pixel row, from the top edge to the bottom one inclusive.
-void PaintGradient(HDC dc, int width, int height, RowColour (*colourOf)(int level)) {
+void PaintGradient(HDC dc, int width, int height, toolkit::Rgb (*colourOf)(int level)) {
   if (!dc || width <= 0 || height <= 0) return;
   for (int y = 0; y <= height; ++y) {
-    const RowColour c = colourOf(GradientLevel(y, height));
+    const toolkit::Rgb c = colourOf(GradientLevel(y, height));
     toolkit::Brush line(CreateSolidBrush(RGB(c.red, c.green, c.blue)));
     const RECT row{0, y, width, y + 1};
     FillRect(dc, &row, line.get());
@@ -105,10 +87,9 @@ void PaintGradient(HDC dc, int width, int height, RowColour (*colourOf)(int leve
 }
 
 // A button of the dialog's design, read from the values stored for it.
-void SiteButton(Command& button, HWND parent, const TwipsBox& box,
-                const toolkit::controls::PropertyBag& stored) {
-  button.SetAmbientFont(design::DialogFont());
-  toolkit::controls::SiteControl(button, parent, box, &stored);
+void CreateButton(Command& button, toolkit::Window& parent, const TwipsBox& box,
+                  const toolkit::controls::PropertyBag& stored) {
+  button.Create(parent, {.bounds = box, .ambientFont = design::DialogFont(), .stored = &stored});
 }
 
 std::int16_t ToInt16(long value) {
@@ -121,31 +102,13 @@ std::int16_t ToInt16(long value) {
 Korvane_P::Korvane_P()
     : Form(FormDesignOfDialog()),
       Img_Ra{toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_MARK_OFF)),
-             toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_MARK_ON))},
-      Pic_C(PanelDesign()),
-      Shape3(design::kShape3),
-      lbl15(Design(design::kLbl15, design::kLbl15Caption, design::kPanelText, Alignment::Centre)),
-      Img_BGM{{toolkit::controls::Image(design::kImg_BGM[0]),
-               toolkit::controls::Image(design::kImg_BGM[1]),
-               toolkit::controls::Image(design::kImg_BGM[2])}},
-      lbl_BGM{{toolkit::controls::Label(Design(design::kLbl_BGM[0], design::kLbl_BGMCaption[0],
-                                               design::kPanelText)),
-               toolkit::controls::Label(Design(design::kLbl_BGM[1], design::kLbl_BGMCaption[1],
-                                               design::kPanelText)),
-               toolkit::controls::Label(Design(design::kLbl_BGM[2], design::kLbl_BGMCaption[2],
-                                               design::kPanelText))}},
-      BGM_Repeat(TrackBoxDesign()),
-      lbl14(Design(design::kLbl14, design::kLbl14Caption, design::kPanelText)),
-      lbl_Fname(FileNameDesign()),
-      lbl7(Design(design::kLbl7, design::kLbl7Caption, design::kFormText)),
-      lbl_URL(LinkDesign()) {}
+             toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_MARK_ON))} {}
 
 Korvane_P::~Korvane_P() = default;
 
 void Korvane_P::CreateControls() {
-  HWND form = hwnd();
-  Add(lbl7);
-  Add(lbl_URL);
+  lbl7.Create(*this, Design(design::kLbl7, design::kLbl7Caption, design::kFormText));
+  lbl_URL.Create(*this, LinkDesign());
   lbl_URL.SetPointer(static_cast<HCURSOR>(LoadImageW(
       GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR,
       toolkit::ScaledPixels(kIconPixels), toolkit::ScaledPixels(kIconPixels), LR_SHARED)));
@@ -153,23 +116,23 @@ void Korvane_P::CreateControls() {
 
   // The panel paints itself whenever it gets a size, the first one included.
   Pic_C.Resized = [this](int width, int height) { PaintPanel(width, height); };
-  Pic_C.Create(form);
-  Pic_C.Add(Shape3);
-  Pic_C.Add(lbl15);
+  Pic_C.Create(*this, {.bounds = design::kPic_C, .background = design::kPanelBackground});
+  Shape3.Create(Pic_C, {.bounds = design::kShape3});
+  lbl15.Create(Pic_C, Design(design::kLbl15, design::kLbl15Caption, design::kPanelText, Alignment::Centre));
   for (int i = 0; i < 3; ++i) {
-    Pic_C.Add(Img_BGM[i]);
-    Pic_C.Add(lbl_BGM[i]);
+    Img_BGM[i].Create(Pic_C, {.bounds = design::kImg_BGM[i]});
+    lbl_BGM[i].Create(Pic_C, Design(design::kLbl_BGM[i], design::kLbl_BGMCaption[i], design::kPanelText));
     Img_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { Img_BGM_MouseDown(i); };
     lbl_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { lbl_BGM_MouseDown(i); };
   }
-  Pic_C.Add(lbl14);
-  Pic_C.Add(lbl_Fname);
+  lbl14.Create(Pic_C, Design(design::kLbl14, design::kLbl14Caption, design::kPanelText));
+  lbl_Fname.Create(Pic_C, FileNameDesign());
 
   // Created in tab order: the track box, the file button, then 設定 and ｷｬﾝｾﾙ.
-  BGM_Repeat.Create(Pic_C.hwnd());
-  SiteButton(Cmd_File, Pic_C.hwnd(), design::kCmd_File, design::Cmd_FileStored());
-  SiteButton(Cmd_Set, form, design::kCmd_Set, design::Cmd_SetStored());
-  SiteButton(Cmd_Can, form, design::kCmd_Can, design::Cmd_CanStored());
+  BGM_Repeat.Create(Pic_C, {.bounds = design::kBGM_Repeat, .font = design::PanelFont()});
+  CreateButton(Cmd_File, Pic_C, design::kCmd_File, design::Cmd_FileStored());
+  CreateButton(Cmd_Set, *this, design::kCmd_Set, design::Cmd_SetStored());
+  CreateButton(Cmd_Can, *this, design::kCmd_Can, design::Cmd_CanStored());
   Cmd_File.Click = [this] { Cmd_File_Click(); };
   Cmd_Set.Click = [this] { Cmd_Set_Click(); };
   Cmd_Can.Click = [this] { Cmd_Can_Click(); };

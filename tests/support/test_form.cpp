@@ -2,31 +2,26 @@
 
 namespace {
 
-constexpr char kFormClass[] = "KorvaneTestForm";
-
-LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
-}
+class Form final : public toolkit::Window {
+ public:
+  Form() {
+    SetBackground(FormBackground());
+    Create({.className = L"KorvaneTestForm",
+            .style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN,
+            .title = L"test form", .left = 30, .top = 30, .width = 420, .height = 300});
+  }
+};
 
 }  // namespace
 
 COLORREF FormBackground() { return RGB(40, 90, 40); }
 
-HWND TestForm() {
-  static HWND form = [] {
-    WNDCLASSA formClass{};
-    formClass.lpfnWndProc = FormProcedure;
-    formClass.hInstance = GetModuleHandleA(nullptr);
-    formClass.hbrBackground = CreateSolidBrush(FormBackground());
-    formClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    formClass.lpszClassName = kFormClass;
-    RegisterClassA(&formClass);
-    return CreateWindowExA(0, kFormClass, "test form",
-                           WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN, 30, 30, 420,
-                           300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  }();
+toolkit::Window& TestFormWindow() {
+  static Form form;
   return form;
 }
+
+HWND TestForm() { return TestFormWindow().hwnd(); }
 
 void ActivateTestForm() {
   HWND form = TestForm();

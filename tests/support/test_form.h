@@ -4,7 +4,10 @@
 // so tests share this one and destroy only what they put on it.
 #include <windows.h>
 
+#include "toolkit/window.h"
+
 // Created on first use at (30, 30), client area painted in `FormBackground()`.
+toolkit::Window& TestFormWindow();
 HWND TestForm();
 COLORREF FormBackground();
 // Makes the form the active window and gives it the keyboard focus.

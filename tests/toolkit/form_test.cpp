@@ -11,6 +11,7 @@
 
 #include "harness/wait.h"
 #include "tests/support/captured_pixels.h"
+#include "tests/support/ticking_timer.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 
@@ -63,7 +64,7 @@ using Events = std::vector<std::string>;
 class Watchdog {
  public:
   explicit Watchdog(UINT ms)
-      : timer_(ms, true, [this] {
+      : timer_(ms, [this] {
           fired_ = true;
           timer_.SetEnabled(false);
           PostQuitMessage(0);
@@ -76,7 +77,7 @@ class Watchdog {
   bool fired() const { return fired_; }
 
  private:
-  toolkit::Timer timer_;
+  TickingTimer timer_;
   bool fired_ = false;
 };
 
@@ -198,13 +199,13 @@ struct Capture {
 // A form whose timer is one of its members.
 class TimedForm : public RecordingForm {
  public:
-  toolkit::Timer timer{10, true};
+  TickingTimer timer{10, nullptr};
 };
 
 TEST_F(FormTest, ATickMayDestroyTheFormThatHoldsItsTimer) {
   auto form = std::make_unique<TimedForm>();
   ASSERT_TRUE(form->Load());
-  form->timer.onTimer = [capture = Capture(), &form] {
+  form->timer.Tick = [capture = Capture(), &form] {
     form.reset();
     // The handler runs on (touching nothing it captured): its captures must still be there.
     Capture::liveAfterDestroy = Capture::live;
@@ -233,7 +234,7 @@ TEST_F(FormTest, ShowPaintsTheFormAndItsChildWindowsAndShowModalDisablesTheOther
   bool otherEnabledAsTheDialogWent = false;
   // Enabled again before the dialog's window goes, or activation would pass it by.
   dialog.onDestroy = [&] { otherEnabledAsTheDialogWent = IsWindowEnabled(other.hwnd()) != FALSE; };
-  toolkit::Timer closer(30, true, [&] {
+  TickingTimer closer(30, [&] {
     otherEnabledDuring = IsWindowEnabled(other.hwnd()) != FALSE;
     dialog.Unload();
   });
@@ -253,11 +254,11 @@ TEST_F(FormTest, TheMessageLoopEndsWhenTheLastFormUnloads) {
   ASSERT_TRUE(first.Load());
   ASSERT_TRUE(second.Load());
   bool firstGoneBeforeSecond = false;
-  toolkit::Timer unloadFirst(20, true, [&] {
+  TickingTimer unloadFirst(20, [&] {
     unloadFirst.SetEnabled(false);
     first.Unload();
   });
-  toolkit::Timer unloadSecond(120, true, [&] {
+  TickingTimer unloadSecond(120, [&] {
     unloadSecond.SetEnabled(false);
     firstGoneBeforeSecond = !first.hwnd();
     second.Unload();

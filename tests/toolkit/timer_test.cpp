@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "harness/wait.h"
+#include "tests/support/ticking_timer.h"
 #include "toolkit/timer.h"
 
 namespace {
@@ -15,36 +16,36 @@ using toolkit::Timer;
 
 TEST(Timer, TicksAgainAndAgainWhileOn) {
   int ticks = 0;
-  Timer timer(20, true, [&] { ++ticks; });
+  TickingTimer timer(20, [&] { ++ticks; });
   EXPECT_TRUE(WaitUntil([&] { return ticks >= 3; }, 5000)) << "ticks: " << ticks;
 }
 
 TEST(Timer, NeverTicksWhenOffOrWithoutAnInterval) {
   int ticks = 0;
-  Timer off(10, false, [&] { ++ticks; });
-  Timer noInterval(0, true, [&] { ++ticks; });
+  Timer off(10);
+  off.Tick = [&] { ++ticks; };
+  TickingTimer noInterval(0, [&] { ++ticks; });
   PumpFor(200);
   EXPECT_EQ(ticks, 0);
 }
 
 TEST(Timer, SwitchedOffInItsOwnTickItTicksNoMore) {
   int ticks = 0;
-  Timer timer(10, true);
-  timer.onTimer = [&] {
+  TickingTimer timer(10, [&] {
     ++ticks;
     timer.SetEnabled(false);
-  };
+  });
   ASSERT_TRUE(WaitUntil([&] { return ticks == 1; }, 5000));
   PumpFor(150);
   EXPECT_EQ(ticks, 1);
-  EXPECT_FALSE(timer.enabled());
+  EXPECT_FALSE(timer.Enabled());
   timer.SetEnabled(true);
   EXPECT_TRUE(WaitUntil([&] { return ticks == 2; }, 5000)) << "switching on again did not resume";
 }
 
 TEST(Timer, ANewIntervalTakesEffectWhileOn) {
   int ticks = 0;
-  Timer timer(60000, true, [&] { ++ticks; });
+  TickingTimer timer(60000, [&] { ++ticks; });
   timer.SetInterval(10);
   EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }, 5000));
   timer.SetInterval(0);
@@ -55,7 +56,7 @@ TEST(Timer, ANewIntervalTakesEffectWhileOn) {
 
 TEST(Timer, ADestroyedTimerTicksNoMore) {
   int ticks = 0;
-  auto timer = std::make_unique<Timer>(10, true, [&] { ++ticks; });
+  auto timer = std::make_unique<TickingTimer>(10, [&] { ++ticks; });
   ASSERT_TRUE(WaitUntil([&] { return ticks >= 1; }, 5000));
   timer.reset();
   const int stoppedAt = ticks;
@@ -65,14 +66,13 @@ TEST(Timer, ADestroyedTimerTicksNoMore) {
 
 TEST(Timer, TicksInsideAMessageBoxLoop) {
   bool found = false;
-  Timer closer(50, true);
-  closer.onTimer = [&] {
+  TickingTimer closer(50, [&] {
     HWND box = FindWindowW(nullptr, L"toolkit box");
     if (!box) return;
     closer.SetEnabled(false);
     found = true;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  };
+  });
   // Should the ticks never come, the box must still go, or the test program would hang.
   HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   std::thread rescuer([done] {

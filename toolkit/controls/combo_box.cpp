@@ -1,7 +1,6 @@
 #include "toolkit/controls/combo_box.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "toolkit/dpi.h"
 
@@ -10,23 +9,21 @@ namespace {
 constexpr int kListRows = 8;  // list entries shown when it drops down
 }  // namespace
 
-ComboBox::ComboBox(ComboBoxDesign design) : design_(std::move(design)) {}
-
 // The order is important: the window goes before the font it uses.
 ComboBox::~ComboBox() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool ComboBox::Create(HWND parent) {
+bool ComboBox::Create(Window& parent, const ComboBoxDesign& design) {
   if (hwnd()) return false;
-  font_ = CreateFontOf(design_.font);
-  const RECT place = PixelsOf(design_.bounds);
+  font_ = CreateFontOf(design.font);
+  const RECT place = PixelsOf(design.bounds);
   const int width = place.right - place.left;
   if (!Window::Create({.className = L"COMBOBOX", .platformClass = true,
                        .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
                                 CBS_AUTOHSCROLL,
                        .left = place.left, .top = place.top, .width = width,
-                       .height = place.bottom - place.top, .parent = parent})) {
+                       .height = place.bottom - place.top, .parent = parent.hwnd()})) {
     return false;
   }
   if (font_) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

@@ -21,11 +21,11 @@ struct ComboBoxDesign {
 
 class ComboBox : public Window {
  public:
-  explicit ComboBox(ComboBoxDesign design);
+  ComboBox() = default;
   ~ComboBox() override;
 
   // Makes the window (a tab stop); false when it could not be made.
-  bool Create(HWND parent);
+  bool Create(Window& parent, const ComboBoxDesign& design);
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);
@@ -39,7 +39,6 @@ class ComboBox : public Window {
   }
 
  private:
-  ComboBoxDesign design_;
   GdiObject<HFONT> font_;
 };
 

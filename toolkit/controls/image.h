@@ -11,18 +11,22 @@ namespace toolkit::controls {
 
 enum class ImageFit { OwnSize, Stretch };
 
+struct ImageDesign {
+  TwipsBox bounds;
+  HBITMAP picture = nullptr;
+  ImageFit fit = ImageFit::OwnSize;
+};
+
 class Image : public toolkit::WindowlessControl {
  public:
-  explicit Image(const TwipsBox& box, ImageFit fit = ImageFit::OwnSize)
-      : WindowlessControl(box), fit_(fit) {}
+  bool Create(Window& parent, const ImageDesign& design);
 
   void SetPicture(HBITMAP picture);
 
   void Paint(HDC dc) const override;
 
  private:
-  ImageFit fit_;
-  HBITMAP picture_ = nullptr;
+  ImageDesign design_;
 };
 
 }  // namespace toolkit::controls

@@ -9,14 +9,19 @@ namespace {
 constexpr LONG kRunOn = 0x7FFF;  // pixels a one-line label may run on
 }  // namespace
 
-Label::Label(LabelDesign design) : WindowlessControl(design.bounds), design_(std::move(design)) {}
+bool Label::Create(Window& parent, LabelDesign design) {
+  design_ = std::move(design);
+  gdiFont_.Reset();
+  Place(parent, design_.bounds);
+  return true;
+}
 
 void Label::SetCaption(std::wstring caption) {
   design_.caption = std::move(caption);
   Changed();
 }
 
-void Label::SetFont(const Font& font) {
+void Label::SetFont(const toolkit::Font& font) {
   design_.font = font;
   gdiFont_.Reset();
   Changed();

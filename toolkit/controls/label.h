@@ -30,12 +30,12 @@ struct LabelDesign {
 
 class Label : public toolkit::WindowlessControl {
  public:
-  explicit Label(LabelDesign design);
+  bool Create(Window& parent, LabelDesign design);
 
   const std::wstring& Caption() const { return design_.caption; }
   void SetCaption(std::wstring caption);
-  const Font& GetFont() const { return design_.font; }
-  void SetFont(const Font& font);
+  const toolkit::Font& Font() const { return design_.font; }
+  void SetFont(const toolkit::Font& font);
   COLORREF ForeColour() const { return design_.foreColour; }
   // False, and nothing changes, for a colour the platform would refuse.
   bool SetForeColour(COLORREF colour);

@@ -7,7 +7,6 @@
 
 #include <functional>
 
-#include "toolkit/dpi.h"
 #include "toolkit/twips_box.h"
 #include "toolkit/window.h"
 
@@ -20,19 +19,10 @@ struct PictureBoxDesign {
 
 class PictureBox : public Window {
  public:
-  explicit PictureBox(const PictureBoxDesign& design) : bounds_(design.bounds) {
-    SetBackground(design.background);
-  }
+  PictureBox() = default;
 
   // Makes the window; false when it could not be made.
-  bool Create(HWND parent) {
-    const RECT place = PixelsOf(bounds_);
-    return Window::Create({.className = L"ToolkitPictureBox", .classStyle = CS_DBLCLKS,
-                           .exStyle = WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE,
-                           .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                           .left = place.left, .top = place.top, .width = place.right - place.left,
-                           .height = place.bottom - place.top, .parent = parent});
-  }
+  bool Create(Window& parent, const PictureBoxDesign& design);
   // The kept image, to draw on.
   using Window::ImageDc;
 
@@ -41,12 +31,7 @@ class PictureBox : public Window {
   std::function<void(int width, int height)> Resized;
 
  protected:
-  void OnResize(int width, int height) override {
-    if (Resized) Resized(width, height);
-  }
-
- private:
-  TwipsBox bounds_;
+  void OnResize(int width, int height) override;
 };
 
 }  // namespace toolkit::controls

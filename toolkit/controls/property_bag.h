@@ -47,7 +47,6 @@ class PropertyBag {
   void Set(std::string_view name, PropertyValue value);
   const PropertyValue* Find(std::string_view name) const;
   bool Remove(std::string_view name);
-  const std::vector<Entry>& Entries() const { return entries_; }
 
  private:
   std::vector<Entry> entries_;

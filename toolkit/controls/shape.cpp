@@ -4,6 +4,12 @@
 
 namespace toolkit::controls {
 
+bool Shape::Create(Window& parent, const ShapeDesign& design) {
+  borderColour_ = design.borderColour;
+  Place(parent, design.bounds);
+  return true;
+}
+
 void Shape::Paint(HDC dc) const {
   const RECT& box = Bounds();
   if (box.right <= box.left || box.bottom <= box.top) return;

@@ -8,15 +8,19 @@
 
 namespace toolkit::controls {
 
+struct ShapeDesign {
+  TwipsBox bounds;
+  COLORREF borderColour = RGB(0, 0, 0);
+};
+
 class Shape : public toolkit::WindowlessControl {
  public:
-  explicit Shape(const TwipsBox& box, COLORREF borderColour = RGB(0, 0, 0))
-      : WindowlessControl(box), borderColour_(borderColour) {}
+  bool Create(Window& parent, const ShapeDesign& design);
 
   void Paint(HDC dc) const override;
 
  private:
-  COLORREF borderColour_;
+  COLORREF borderColour_ = RGB(0, 0, 0);
 };
 
 }  // namespace toolkit::controls

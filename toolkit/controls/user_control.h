@@ -2,10 +2,11 @@
 // A control hosted on a form like a platform control: its own child window whose picture is
 // its kept image (windowless controls such as its caption drawn over it), drawn on in twips;
 // mouse, focus and size events; and the named values its container stores with the form.
+// The container keeps the control's extent under its own names "_extentx" and "_extenty"
+// (HIMETRIC); the control never sees them.
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "toolkit/controls/property_bag.h"
@@ -18,28 +19,33 @@ namespace toolkit::controls {
 
 enum class BackStyle : std::int16_t { Transparent = 0, Opaque = 1 };
 
+inline constexpr char kExtentXName[] = "_extentx";
+inline constexpr char kExtentYName[] = "_extenty";
+
+struct UserControlDesign {
+  // On the parent's client area; a stored extent wins over its size.
+  TwipsBox bounds;
+  Font ambientFont;  // the container's font, the default of a control's own
+  // The values the container keeps for the control (not owned); none: a new control that
+  // sets itself up.
+  const PropertyBag* stored = nullptr;
+};
+
 class UserControl : public Window {
  public:
   // The window class is registered on first use under this name.
   explicit UserControl(const wchar_t* className);
 
-  // A tab stop, a child window of `parent` at a point in pixels, as yet without a size;
-  // false when it could not be made.
-  bool CreateControlWindow(HWND parent, POINT place);
+  // Makes the control's window (a tab stop), then reads its stored values (or lets a new
+  // control set itself up), then gives it its size: the control sees its values before its
+  // first size change. False when the window could not be made, or was closed meanwhile.
+  bool Create(Window& parent, const UserControlDesign& design);
 
-  // What the container provides and is told.
-  void SetAmbientFont(const Font& font) { ambientFont_ = font; }
   const Font& AmbientFont() const { return ambientFont_; }
-  void SetPropertyChangedHandler(std::function<void(const std::string&)> handler) {
-    propertyChanged_ = std::move(handler);
-  }
-  void InitProperties() { OnInitProperties(); }
-  void ReadProperties(const PropertyBag& bag) { OnReadProperties(bag); }
+  // The container saving the form: the control writes its values.
   void WriteProperties(PropertyBag& bag) { OnWriteProperties(bag); }
 
  protected:
-  void PropertyChanged(const std::string& name);
-
   // The drawing surface, the kept image: what is drawn shows after Refresh. Its size in twips.
   double ScaleWidth() const { return PixelsToTwips(Size().cx); }
   double ScaleHeight() const { return PixelsToTwips(Size().cy); }
@@ -68,7 +74,6 @@ class UserControl : public Window {
 
   std::wstring className_;
   Font ambientFont_;
-  std::function<void(const std::string&)> propertyChanged_;
 };
 
 }  // namespace toolkit::controls

@@ -4,7 +4,7 @@
 
 #include "harness/wait.h"
 #include "tests/support/test_form.h"
-#include "toolkit/timer.h"
+#include "tests/support/ticking_timer.h"
 
 namespace {
 
@@ -57,11 +57,10 @@ void ButtonTest::TearDown() {
 
 Command& ButtonTest::Site(const PropertyBag* stored, double width, double height) {
   button_ = std::make_unique<Command>();
-  button_->SetAmbientFont(DialogFont());
   button_->Click = [this] { ++clicks_; };
-  button_->SetPropertyChangedHandler([this](const std::string& name) { changed_.push_back(name); });
-  EXPECT_TRUE(toolkit::controls::SiteControl(
-      *button_, TestForm(), {kButtonLeft, kButtonTop, width, height}, stored));
+  EXPECT_TRUE(button_->Create(TestFormWindow(), {.bounds = {kButtonLeft, kButtonTop, width, height},
+                                                 .ambientFont = DialogFont(),
+                                                 .stored = stored}));
   return *button_;
 }
 
@@ -117,7 +116,7 @@ void ButtonTest::TickWithPointerAt(POINT screen) {
   // Expired timers come in the order they expire: by the second tick of a 100 ms timer
   // started now, the button's (running since before) has ticked at least once.
   int ticks = 0;
-  toolkit::Timer witness(100, true, [&] { ++ticks; });
+  TickingTimer witness(100, [&] { ++ticks; });
   EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }, 5000)) << "no timer ticked";
 }
 
@@ -154,7 +153,11 @@ bool ButtonTest::CaptionGreyed() const {
   return black == 0 && grey > 0;
 }
 
-PropertyBag ButtonTest::Saved() { return toolkit::controls::SaveControl(*button_); }
+PropertyBag ButtonTest::Saved() {
+  PropertyBag bag;
+  button_->WriteProperties(bag);
+  return bag;
+}
 
 std::optional<Skin> ButtonTest::SkinShown() const {
   CapturedPixels face = Face();

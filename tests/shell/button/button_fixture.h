@@ -12,7 +12,7 @@
 
 #include "shell/button/command.h"
 #include "tests/support/captured_pixels.h"
-#include "toolkit/controls/control_site.h"
+#include "toolkit/controls/user_control.h"
 
 using toolkit::controls::PropertyBag;
 
@@ -88,5 +88,4 @@ class ButtonTest : public ::testing::Test {
   std::unique_ptr<Command> button_;
   HWND sink_ = nullptr;
   int clicks_ = 0;
-  std::vector<std::string> changed_;
 };

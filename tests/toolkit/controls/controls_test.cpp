@@ -37,7 +37,7 @@ class BoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ActivateTestForm();
-    box_ = std::make_unique<PictureBox>(PictureBoxDesign{Box(10, 10, 214, 114), kBack});
+    box_ = std::make_unique<PictureBox>();
     box_->Resized = [this](int width, int height) {
       resizes_.push_back(std::to_string(width) + "x" + std::to_string(height));
       RECT all{0, 0, width, height};
@@ -45,7 +45,7 @@ class BoxTest : public ::testing::Test {
       FillRect(box_->ImageDc(), &all, brush);
       DeleteObject(brush);
     };
-    ASSERT_TRUE(box_->Create(TestForm()));
+    ASSERT_TRUE(box_->Create(TestFormWindow(), {.bounds = Box(10, 10, 214, 114), .background = kBack}));
   }
   void TearDown() override { box_.reset(); }
 
@@ -62,8 +62,8 @@ class BoxTest : public ::testing::Test {
 // A control that records what reaches it and paints a solid block.
 class Probe : public toolkit::WindowlessControl {
  public:
-  Probe(const RECT& bounds, COLORREF colour)
-      : WindowlessControl(Box(bounds.left, bounds.top, bounds.right, bounds.bottom)), colour_(colour) {
+  Probe(toolkit::Window& host, const RECT& bounds, COLORREF colour) : colour_(colour) {
+    Place(host, Box(bounds.left, bounds.top, bounds.right, bounds.bottom));
     MouseDown = [this](const toolkit::MouseEvent& event) {
       log.push_back("down " + std::to_string(event.button) + " shift " + std::to_string(event.shift) +
                     " at " + std::to_string(event.x) + "," + std::to_string(event.y));
@@ -105,11 +105,10 @@ TEST_F(BoxTest, TheImageShowsWhatWasDrawnOnceOnEveryLaterPaintAndAfterAResize) {
 }
 
 TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemAndAClickIsALeftPressAndReleaseOnOne) {
-  Probe below({10, 10, 60, 60}, RGB(0, 0, 255));
-  Probe above({40, 40, 90, 90}, RGB(0, 255, 0));
-  Probe disabled({100, 60, 150, 90}, RGB(255, 0, 0));
-  Probe beside({100, 10, 150, 60}, RGB(0, 255, 255));
-  for (Probe* p : {&below, &above, &disabled, &beside}) box_->Add(*p);
+  Probe below(*box_, {10, 10, 60, 60}, RGB(0, 0, 255));
+  Probe above(*box_, {40, 40, 90, 90}, RGB(0, 255, 0));
+  Probe disabled(*box_, {100, 60, 150, 90}, RGB(255, 0, 0));
+  Probe beside(*box_, {100, 10, 150, 60}, RGB(0, 255, 255));
   disabled.SetEnabled(false);
 
   Post(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 45, 45);
@@ -142,9 +141,8 @@ TEST_F(BoxTest, PressesGoToTheTopmostControlUnderThemAndAClickIsALeftPressAndRel
 
 TEST_F(BoxTest, APointerOfAControlShowsOverItAndTheHourglassOverEverything) {
   HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-  Probe link({10, 10, 60, 60}, RGB(0, 0, 255));
+  Probe link(*box_, {10, 10, 60, 60}, RGB(0, 0, 255));
   link.SetPointer(hand);
-  box_->Add(link);
   auto pointerAt = [&](int x, int y) {
     POINT screen{x, y};
     ClientToScreen(box_->hwnd(), &screen);
@@ -172,12 +170,12 @@ LabelDesign TahomaLabel(const RECT& bounds, const wchar_t* caption) {
 TEST_F(BoxTest, LabelsWrapAndCutOffOrRunOnAlongOneLine) {
   LabelDesign design = TahomaLabel({10, 10, 40, 26}, L"WWWW WWWW WWWW");
   design.foreColour = kInk;
-  Label wrapped(design);
+  Label wrapped;
+  wrapped.Create(*box_, design);
   design.bounds = Box(10, 50, 40, 66);
   design.wordWrap = false;
-  Label oneLine(design);
-  box_->Add(wrapped);
-  box_->Add(oneLine);
+  Label oneLine;
+  oneLine.Create(*box_, design);
   const CapturedPixels shown = Shown();
   auto inkIn = [&](int left, int top, int right, int bottom) {
     for (int y = top; y < bottom; ++y) {
@@ -195,8 +193,8 @@ TEST_F(BoxTest, LabelsWrapAndCutOffOrRunOnAlongOneLine) {
 }
 
 TEST_F(BoxTest, ADisabledLabelGreysItsTextAndAColourThePlatformRefusesChangesNothing) {
-  Label label(TahomaLabel({10, 10, 190, 40}, L"MMM"));
-  box_->Add(label);
+  Label label;
+  label.Create(*box_, TahomaLabel({10, 10, 190, 40}, L"MMM"));
   EXPECT_FALSE(label.SetForeColour(0x12000000));
   EXPECT_FALSE(label.SetForeColour(0x8000001F)) << "no system colour 31";
   EXPECT_EQ(label.ForeColour(), RGB(0, 0, 0));
