@@ -48,9 +48,12 @@ bench_x_server() { # pid_file log server args...
   echo "$n"
 }
 
+# What a ready prefix holds; a prefix made for another version of the settings is made again.
+BENCH_PREFIX_VERSION=2
+
 bench_prefix() {
   local prefix=$1
-  [ -f "$prefix/.korvane-ready" ] && return 0
+  [ "$(cat "$prefix/.korvane-ready" 2>/dev/null)" = "$BENCH_PREFIX_VERSION" ] && return 0
   echo "bench: creating Wine prefix $prefix (once per build tree)" >&2
   rm -rf "$prefix"
   mkdir -p "$prefix"
@@ -74,6 +77,9 @@ bench_prefix() {
     done
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"UseTakeFocus"="N"\r\n'
+    # As Windows is set by default: keyboard cues (focus rectangles, access-key underlines)
+    # hidden until the keyboard is used. Wine's default shows them always.
+    printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"UserPreferencesMask"=hex:10,00,02,80,12,00,00,00\r\n'
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
   WINEPREFIX=$prefix wine regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg" 2>/dev/null)" \
     >"$prefix/regedit.log" 2>&1 </dev/null
@@ -84,8 +90,12 @@ bench_prefix() {
     tail -20 "$prefix/regedit.log" >&2
     return 1
   fi
+  if ! grep -q '"UserPreferencesMask"=hex:10,' "$prefix/user.reg" 2>/dev/null; then
+    echo "bench: the keyboard cues setting did not reach the Wine prefix $prefix" >&2
+    return 1
+  fi
   bench_marlett "$prefix"
-  touch "$prefix/.korvane-ready"
+  echo "$BENCH_PREFIX_VERSION" > "$prefix/.korvane-ready"
 }
 
 # A prefix made as a copy of a ready one (much quicker than booting another), made again

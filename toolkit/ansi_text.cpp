@@ -3,12 +3,19 @@
 namespace toolkit {
 namespace {
 
-std::string Convert(UINT codePage, std::wstring_view text, WideToMultiByte convert) {
+AnsiTextCalls calls;
+
+// No flags and no default character: code page 65001 and others refuse them, and exactness
+// is checked by converting back instead.
+std::string Convert(UINT codePage, std::wstring_view text) {
   const int length = static_cast<int>(text.size());
-  const int size = convert(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  const int size = calls.wideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
   if (size <= 0) return {};
   std::string result(static_cast<std::size_t>(size), '\0');
-  if (convert(codePage, 0, text.data(), length, result.data(), size, nullptr, nullptr) != size) return {};
+  if (calls.wideCharToMultiByte(codePage, 0, text.data(), length, result.data(), size, nullptr, nullptr) !=
+      size) {
+    return {};
+  }
   return result;
 }
 
@@ -30,10 +37,17 @@ bool Exact(UINT codePage, std::wstring_view text, const std::string& bytes) {
 
 }  // namespace
 
-std::string ToCodePage(UINT codePage, std::wstring_view text, bool* exact, WideToMultiByte convert) {
+AnsiTextCalls ReplaceAnsiTextCalls(AnsiTextCalls replacement) {
+  const AnsiTextCalls previous = calls;
+  calls = replacement;
+  return previous;
+}
+
+std::string ToAnsi(std::wstring_view text, bool* exact) {
+  const UINT codePage = calls.getAcp();
   if (exact) *exact = true;
   if (text.empty()) return {};
-  std::string whole = Convert(codePage, text, convert);
+  std::string whole = Convert(codePage, text);
   if (Exact(codePage, text, whole)) return whole;
   if (exact) *exact = false;
   // Character by character (a surrogate pair is one): a path must not name another file
@@ -42,14 +56,12 @@ std::string ToCodePage(UINT codePage, std::wstring_view text, bool* exact, WideT
   for (std::size_t i = 0; i < text.size();) {
     const bool pair = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]);
     const std::wstring_view one = text.substr(i, pair ? 2 : 1);
-    const std::string bytes = Convert(codePage, one, convert);
+    const std::string bytes = Convert(codePage, one);
     result += Exact(codePage, one, bytes) ? bytes : "?";
     i += one.size();
   }
   return result;
 }
-
-std::string ToAnsi(std::wstring_view text, bool* exact) { return ToCodePage(GetACP(), text, exact); }
 
 std::wstring FromAnsi(std::string_view text) { return ToWide(CP_ACP, text); }
 

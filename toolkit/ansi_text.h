@@ -19,11 +19,14 @@ std::string AnsiFromUtf8(const char* utf8);
 // so byte-wise searches can skip trail bytes.
 bool IsAnsiLeadByte(unsigned char byte);
 
-// ToAnsi for any code page, through `convert` (WideCharToMultiByte, or a stand-in that keeps
-// a Windows rule Wine does not). It passes no flags and no default character: code page
-// 65001 and others refuse them, and exactness is checked by converting back instead.
-using WideToMultiByte = int(WINAPI*)(UINT, DWORD, LPCWCH, int, LPSTR, int, LPCCH, LPBOOL);
-std::string ToCodePage(UINT codePage, std::wstring_view text, bool* exact,
-                       WideToMultiByte convert = WideCharToMultiByte);
+// The calls ToAnsi makes: a seam for the conversion rule Wine does not enforce (on Windows,
+// code page 65001 and some others take no flags but WC_ERR_INVALID_CHARS and no default
+// character), and for the code page it converts to.
+struct AnsiTextCalls {
+  UINT(WINAPI* getAcp)() = &GetACP;
+  int(WINAPI* wideCharToMultiByte)(UINT, DWORD, LPCWCH, int, LPSTR, int, LPCCH, LPBOOL) = &WideCharToMultiByte;
+};
+// Returns the calls it replaces; pass them back to restore them.
+AnsiTextCalls ReplaceAnsiTextCalls(AnsiTextCalls calls);
 
 }  // namespace toolkit

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/dpi.h"
+#include "toolkit/ui_state.h"
 
 namespace toolkit {
 namespace {
@@ -47,6 +48,8 @@ bool Form::Load() {
   loaded_ = true;
   ++g_loadedForms;
   OnLoad();
+  // Decided once the controls are there: it passes down to every one of them.
+  if (loaded_ && design_.dialogKeys) SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
   return loaded_;
 }
 
@@ -86,7 +89,14 @@ bool Form::RunMessagesWhile(const std::function<bool()>& running, int& quitCode)
       return false;
     }
     Form* form = message.hwnd ? FromWindow(message.hwnd) : nullptr;
-    if (form && form->design_.dialogKeys && IsDialogMessageW(form->hwnd(), &message)) continue;
+    if (form && form->design_.dialogKeys) {
+      // The keys that move the focus show the focus cues, whatever the system's dialog
+      // manager does about it.
+      if (const WPARAM change = UiStateChangeForKey(message.message, message.wParam)) {
+        SendMessageW(form->hwnd(), WM_CHANGEUISTATE, change, 0);
+      }
+      if (IsDialogMessageW(form->hwnd(), &message)) continue;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -146,6 +156,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:  // the dialog keys come as the commands of a dialog's buttons
       if (keys && LOWORD(wParam) == IDCANCEL) Unload(UnloadReason::kUserClose);
+      if (keys && LOWORD(wParam) == IDOK) OnEnterKey();
       if (keys && (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK)) return 0;
       break;
     case WM_ACTIVATE:
@@ -163,6 +174,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Window::HandleMessage(message, wParam, lParam);
+}
+
+Accessibility Form::Describe() const {
+  return {.name = design_.caption, .role = design_.dialogKeys ? ROLE_SYSTEM_DIALOG : ROLE_SYSTEM_CLIENT};
 }
 
 void Form::OnWindowGone() {

@@ -31,8 +31,10 @@ struct FormDesign {
   COLORREF background = kSystemColourFlag | COLOR_BTNFACE;  // or a system colour
   HICON icon = nullptr;  // not owned; the caller keeps it alive
   // The keyboard of a dialog: Tab and Shift+Tab move the focus along the tab stops (into
-  // picture boxes too), Escape closes as the close box does, and activating the form again
-  // gives the focus back to the control that had it (the first tab stop at first).
+  // picture boxes too), Enter where the focused control does not take it raises OnEnterKey,
+  // Escape closes as the close box does, and activating the form again gives the focus back
+  // to the control that had it (the first tab stop at first). Focus cues stay hidden until
+  // the keyboard is used, as Windows shows them in a dialog.
   bool dialogKeys = false;
 };
 
@@ -55,6 +57,9 @@ class Form : public Window {
   // True when the form is not loaded afterwards.
   bool Unload() { return Unload(UnloadReason::kCode); }
 
+  // A dialog with dialogKeys, a client area otherwise; named by its caption.
+  Accessibility Describe() const override;
+
   // Forms loaded in this process.
   static int LoadedCount();
   // The form that owns `window` (a form's window or one of its descendants), or null.
@@ -66,6 +71,8 @@ class Form : public Window {
   // Return false to refuse the unload (ignored for kWindowGone).
   virtual bool OnQueryUnload(UnloadReason) { return true; }
   virtual bool OnUnload(UnloadReason) { return true; }
+  // Enter, with dialogKeys: what a dialog's default button does.
+  virtual void OnEnterKey() {}
   // Every message; call the base for the events above and the default handling.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Destroyed from outside while loaded: the form unloads with it, without a say.

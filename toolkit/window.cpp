@@ -4,7 +4,9 @@
 
 #include <utility>
 
+#include "toolkit/accessible_window.h"
 #include "toolkit/screen_pointer.h"
+#include "toolkit/ui_state.h"
 
 namespace toolkit {
 namespace {
@@ -87,6 +89,10 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
 void Window::Detach() {
   if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
+  if (accessible_) {
+    accessible_->Disconnect();
+    std::exchange(accessible_, nullptr)->Release();
+  }
 }
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,6 +114,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == DefaultActionMessage()) return RunDefaultAction(*this, wParam);
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
@@ -143,6 +150,23 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window_) controls_.ForgetPress();
       break;
+    case WM_SETFOCUS:
+      Announce(EVENT_OBJECT_FOCUS);
+      OnGotFocus();
+      break;
+    case WM_KILLFOCUS:
+      OnLostFocus();
+      break;
+    case WM_GETDLGCODE:
+      return DialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+      if (OnKeyDown(static_cast<UINT>(wParam), (lParam & (1 << 30)) != 0)) return 0;
+      break;
+    case WM_CHANGEUISTATE: case WM_UPDATEUISTATE: case WM_QUERYUISTATE:
+      return HandleUiState(message, wParam);
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerGetObject(wParam);
+      break;
     default:
       break;
   }
@@ -150,7 +174,8 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Window::Refresh() {
-  if (window_) InvalidateRect(window_, nullptr, FALSE);
+  // Child windows too: a transparent one shows this window's picture.
+  if (window_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 HDC Window::ImageDc() {
@@ -196,6 +221,48 @@ void Window::PaintContent(HDC dc) {
     Fill(dc, client, background_);
   }
   controls_.Paint(dc);
+  if (GetFocus() == window_ && FocusCuesShown()) PaintFocusCue(dc);
+}
+
+Accessibility Window::Describe() const {
+  Accessibility about;
+  about.role = ROLE_SYSTEM_CLIENT;
+  const int length = window_ ? GetWindowTextLengthW(window_) : 0;
+  about.name.resize(static_cast<std::size_t>(length) + 1);
+  about.name.resize(static_cast<std::size_t>(window_ ? GetWindowTextW(window_, about.name.data(), length + 1) : 0));
+  return about;
+}
+
+void Window::Announce(DWORD event) const {
+  if (window_) NotifyWinEvent(event, window_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+LRESULT Window::AnswerGetObject(WPARAM wParam) {
+  if (!accessible_) accessible_ = new AccessibleWindow(*this);
+  return LresultFromObject(IID_IAccessible, wParam, accessible_);
+}
+
+// Windows' own handling, kept here whatever the system does with these messages: a child
+// asks its parent, the top-level window changes itself and passes the change down.
+LRESULT Window::HandleUiState(UINT message, WPARAM change) {
+  if (message == WM_QUERYUISTATE) return uiState_;
+  if (message == WM_CHANGEUISTATE) {
+    HWND parent = GetAncestor(window_, GA_PARENT);
+    if (parent && parent != GetDesktopWindow()) {
+      SendMessageW(parent, WM_CHANGEUISTATE, change, 0);
+    } else if (UiStateAfter(uiState_, change) != uiState_) {
+      SendMessageW(window_, WM_UPDATEUISTATE, change, 0);
+    }
+    return 0;
+  }
+  const WORD state = UiStateAfter(uiState_, change);
+  const bool changed = state != uiState_;
+  uiState_ = state;
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    SendMessageW(child, WM_UPDATEUISTATE, change, 0);
+  }
+  if (changed) Refresh();
+  return 0;
 }
 
 void Window::PaintParentBackground(HDC dc) const {

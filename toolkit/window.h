@@ -2,11 +2,14 @@
 // The one window model of the toolkit: forms, picture boxes and hosted controls derive from
 // it. A window made through Create is bound to its object at WM_NCCREATE and forgotten at
 // WM_NCDESTROY. The object owns what the window shows (its background colour, an image kept
-// between paints, or what its parent shows under it; then its windowless controls) at every
-// paint and WM_PRINTCLIENT, the pointer, the presses and their capture, and one refresh. A
-// platform control (the combo box) is bound the same way and paints itself.
+// between paints, or what its parent shows under it; then its windowless controls; then its
+// focus cue) at every paint and WM_PRINTCLIENT, the pointer, the presses and their capture,
+// one refresh, the keyboard cues' state, and what a screen reader is told (its Active
+// Accessibility object). A platform control (the combo box) is bound the same way and paints
+// itself.
 #include <windows.h>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/colour.h"
 #include "toolkit/gdi_object.h"
 #include "toolkit/mouse_event.h"
@@ -28,6 +31,8 @@ struct WindowArgs {
   HWND parent = nullptr;
 };
 
+class AccessibleWindow;
+
 class Window {
  public:
   Window(const Window&) = delete;
@@ -39,6 +44,16 @@ class Window {
 
   // Schedules a paint of the whole window at its leisure.
   void Refresh();
+
+  // What a screen reader is told of the window: by default a client area named by the
+  // window's text; a control says what it is.
+  virtual Accessibility Describe() const;
+  // A screen reader's "do it", run from the message loop; false when there is none.
+  virtual bool DoDefaultAction() { return false; }
+  // False for a control that a screen reader sees whole: its windowless controls and child
+  // windows are not parts of its own.
+  virtual bool ShowsParts() const { return true; }
+  const WindowlessControls& Controls() const { return controls_; }
 
  protected:
   Window() = default;
@@ -69,6 +84,11 @@ class Window {
   bool Opaque() const { return opaque_; }
   // Over the window, where no control has a pointer of its own; null hides the pointer.
   void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
+  // Tells screen readers of a change of the window itself (EVENT_OBJECT_...).
+  void Announce(DWORD event) const;
+  // The focus rectangle shows: the keyboard has been used in the window's top-level window
+  // since it opened, or the system shows keyboard cues always.
+  bool FocusCuesShown() const { return (uiState_ & UISF_HIDEFOCUS) == 0; }
 
   // The client area has a new size, not empty, in pixels; the kept image has it already.
   virtual void OnResize(int /*width*/, int /*height*/) {}
@@ -77,12 +97,22 @@ class Window {
   virtual void OnMouseDown(const MouseEvent& /*event*/) {}
   virtual void OnMouseMove(const MouseEvent& /*event*/) {}
   virtual void OnMouseUp(const MouseEvent& /*event*/) {}
+  virtual void OnGotFocus() {}
+  virtual void OnLostFocus() {}
+  // What the window takes of a dialog's keys (WM_GETDLGCODE; `message` may be null).
+  virtual LRESULT DialogCode(const MSG* /*message*/) { return 0; }
+  // A key going down while the window has the focus; true when the window took it.
+  virtual bool OnKeyDown(UINT /*key*/, bool /*repeated*/) { return false; }
+  // Drawn over everything else while the window has the focus and focus cues show.
+  virtual void PaintFocusCue(HDC /*dc*/) const {}
 
  private:
   friend class WindowlessControl;  // made on a window, it joins its controls
 
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void PaintContent(HDC dc);
+  LRESULT AnswerGetObject(WPARAM wParam);
+  LRESULT HandleUiState(UINT message, WPARAM change);
   void PaintParentBackground(HDC dc) const;
   void ResizeImage(int width, int height);
   void Press(UINT message, WPARAM keys, LPARAM position);
@@ -100,6 +130,8 @@ class Window {
   SelectedObject selection_;
   SIZE imageSize_{0, 0};
   WindowlessControls controls_{window_};
+  WORD uiState_ = 0;  // UISF_ flags: the keyboard cues hidden
+  AccessibleWindow* accessible_ = nullptr;  // made when first asked for, released as the window goes
 };
 
 }  // namespace toolkit

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/dpi.h"
 #include "toolkit/mouse_event.h"
 #include "toolkit/twips_box.h"
@@ -38,6 +39,10 @@ class WindowlessControl {
   std::function<void()> Click;
 
   virtual void Paint(HDC dc) const = 0;
+  // What a screen reader is told; a role of 0 (the default) leaves the control out.
+  virtual Accessibility Describe() const { return {}; }
+  // A screen reader's "do it"; false when there is none.
+  virtual bool DoDefaultAction() { return false; }
 
  protected:
   // What every control's Create does first: takes its box and goes on top of `host`'s other

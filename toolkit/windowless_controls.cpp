@@ -50,7 +50,8 @@ void WindowlessControls::Remove(WindowlessControl& control) {
 }
 
 void WindowlessControls::Invalidate(const RECT& area) const {
-  if (window_) InvalidateRect(window_, &area, FALSE);
+  // Child windows there too: a transparent one shows the controls under it.
+  if (window_) RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void WindowlessControls::Paint(HDC dc) const {

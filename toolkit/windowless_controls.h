@@ -19,6 +19,8 @@ class WindowlessControls {
   WindowlessControls& operator=(const WindowlessControls&) = delete;
 
   void Add(WindowlessControl& control);
+  // In the order they were made.
+  const std::vector<WindowlessControl*>& All() const { return controls_; }
   void Remove(WindowlessControl& control);
   // Asks the window to show an area again.
   void Invalidate(const RECT& area) const;

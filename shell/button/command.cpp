@@ -85,8 +85,10 @@ bool Command::Enabled() {
 }
 
 void Command::Enabled(bool value) {
+  const bool changed = value != fields_.EnabledValue;
   fields_.EnabledValue = value;
   ApplyEnabled();
+  if (changed) Announce(EVENT_OBJECT_STATECHANGE);
 }
 
 bool Command::Visible() {
@@ -126,6 +128,21 @@ void Command::OnReadProperties(const toolkit::controls::PropertyBag& bag) {
   if (style == 0) SetBackStyle(toolkit::controls::BackStyle::Transparent);
   if (style == 1) SetBackStyle(toolkit::controls::BackStyle::Opaque);
   RefreshButton();
+}
+
+toolkit::Accessibility Command::Describe() const {
+  toolkit::Accessibility about{.name = AccessibleName().empty() ? LblMsg_.Caption() : AccessibleName(),
+                               .role = ROLE_SYSTEM_PUSHBUTTON,
+                               .defaultAction = toolkit::kPressAction};
+  if (!fields_.EnabledValue) about.states |= STATE_SYSTEM_UNAVAILABLE;
+  return about;
+}
+
+bool Command::DoDefaultAction() {
+  if (!fields_.EnabledValue || !Click) return false;
+  const std::function<void()> handler = Click;  // a copy: the handler may close the form
+  handler();
+  return true;
 }
 
 // Events.

@@ -53,6 +53,12 @@ class Command : public toolkit::controls::UserControl {
   bool Visible();
   void Visible(bool value);
 
+  // A push button named by its caption (or the name its container gave it), unavailable
+  // while disabled; its default action raises Click, as a release over it does.
+  toolkit::Accessibility Describe() const override;
+  bool DoDefaultAction() override;
+  bool ShowsParts() const override { return false; }
+
  protected:
   void OnMouseDown(const toolkit::MouseEvent& event) override;
   void OnMouseMove(const toolkit::MouseEvent& event) override;

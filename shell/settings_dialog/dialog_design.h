@@ -35,6 +35,8 @@ inline constexpr TwipsBox kImg_BGM[3] = {{420, 1140, 195, 195}, {420, 840, 195, 
                                          {420, 1440, 195, 195}};
 inline constexpr TwipsBox kLbl_BGM[3] = {{660, 1140, 330, 195}, {660, 840, 645, 195},
                                          {660, 1440, 900, 195}};
+// The music kinds in the order their marks are shown, top to bottom: 音楽CD, なし, MP3、WAV.
+inline constexpr int kKindsShown[3] = {1, 0, 2};
 inline constexpr TwipsBox kBGM_Repeat{1680, 780, 615, 300};
 inline constexpr TwipsBox kLbl14{2340, 840, 990, 195};
 inline constexpr TwipsBox kCmd_File{420, 1740, 615, 315};

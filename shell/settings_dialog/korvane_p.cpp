@@ -44,8 +44,14 @@ LabelDesign Design(const TwipsBox& box, const wchar_t* caption, COLORREF colour,
   return label;
 }
 
+// A caption that names another control: a screen reader reads that control instead.
+LabelDesign NameOfAnother(LabelDesign label) {
+  label.accessible = false;
+  return label;
+}
+
 LabelDesign LinkDesign() {
-  LabelDesign label = Design(design::kLbl_URL, kHomePage, design::kFormText);
+  LabelDesign label = NameOfAnother(Design(design::kLbl_URL, kHomePage, design::kFormText));
   label.font.underline = true;  // one line: the address is shown whole, never cut at a break
   return label;
 }
@@ -86,10 +92,11 @@ void PaintGradient(HDC dc, int width, int height, toolkit::Rgb (*colourOf)(int l
   }
 }
 
-// A button of the dialog's design, read from the values stored for it.
+// A button of the dialog's design, read from the values stored for it; a screen reader calls it
+// `name` where its caption does not say what it does.
 void CreateButton(Command& button, toolkit::Window& parent, const TwipsBox& box,
-                  const toolkit::controls::PropertyBag& stored) {
-  button.Create(parent, {.bounds = box, .ambientFont = design::DialogFont(), .stored = &stored});
+                  const toolkit::controls::PropertyBag& stored, const wchar_t* name = L"") {
+  button.Create(parent, {.bounds = box, .ambientFont = design::DialogFont(), .stored = &stored, .name = name});
 }
 
 std::int16_t ToInt16(long value) {
@@ -116,21 +123,32 @@ void Korvane_P::CreateControls() {
 
   // The panel paints itself whenever it gets a size, the first one included.
   Pic_C.Resized = [this](int width, int height) { PaintPanel(width, height); };
-  Pic_C.Create(*this, {.bounds = design::kPic_C, .background = design::kPanelBackground});
+  Pic_C.Create(*this, {.bounds = design::kPic_C, .background = design::kPanelBackground,
+                       .name = design::kLbl15Caption});
   Shape3.Create(Pic_C, {.bounds = design::kShape3});
-  lbl15.Create(Pic_C, Design(design::kLbl15, design::kLbl15Caption, design::kPanelText, Alignment::Centre));
+  lbl15.Create(Pic_C, NameOfAnother(Design(design::kLbl15, design::kLbl15Caption, design::kPanelText,
+                                           Alignment::Centre)));
   for (int i = 0; i < 3; ++i) {
     Img_BGM[i].Create(Pic_C, {.bounds = design::kImg_BGM[i]});
-    lbl_BGM[i].Create(Pic_C, Design(design::kLbl_BGM[i], design::kLbl_BGMCaption[i], design::kPanelText));
+    lbl_BGM[i].Create(Pic_C,
+                      NameOfAnother(Design(design::kLbl_BGM[i], design::kLbl_BGMCaption[i], design::kPanelText)));
     Img_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { Img_BGM_MouseDown(i); };
     lbl_BGM[i].MouseDown = [this, i](const toolkit::MouseEvent&) { lbl_BGM_MouseDown(i); };
   }
-  lbl14.Create(Pic_C, Design(design::kLbl14, design::kLbl14Caption, design::kPanelText));
+  lbl14.Create(Pic_C, NameOfAnother(Design(design::kLbl14, design::kLbl14Caption, design::kPanelText)));
   lbl_Fname.Create(Pic_C, FileNameDesign());
 
-  // Created in tab order: the track box, the file button, then 設定 and ｷｬﾝｾﾙ.
-  BGM_Repeat.Create(Pic_C, {.bounds = design::kBGM_Repeat, .font = design::PanelFont()});
-  CreateButton(Cmd_File, Pic_C, design::kCmd_File, design::Cmd_FileStored());
+  // Windows are made in tab order: the choices (one tab stop, in the order shown), the track
+  // box, the file button, the link, then 設定 and ｷｬﾝｾﾙ.
+  for (const int kind : design::kKindsShown) {
+    Opt_BGM[kind].Create(Pic_C, {.mark = &Img_BGM[kind], .caption = &lbl_BGM[kind], .group = &Opt_Group});
+    Opt_BGM[kind].Choose = [this, kind] { Img_BGM_MouseDown(kind); };  // as a press on its mark
+  }
+  BGM_Repeat.Create(Pic_C, {.bounds = design::kBGM_Repeat, .font = design::PanelFont(),
+                            .name = design::kLbl14Caption});
+  CreateButton(Cmd_File, Pic_C, design::kCmd_File, design::Cmd_FileStored(), kMusicFileChooserTitle);
+  Lnk_URL.Create(*this, {.caption = &lbl_URL, .address = kHomePage});
+  Lnk_URL.Open = [this] { lbl_URL_Click(); };
   CreateButton(Cmd_Set, *this, design::kCmd_Set, design::Cmd_SetStored());
   CreateButton(Cmd_Can, *this, design::kCmd_Can, design::Cmd_CanStored());
   Cmd_File.Click = [this] { Cmd_File_Click(); };
@@ -177,6 +195,7 @@ void Korvane_P::PlaceOnScreen() {
 
 void Korvane_P::ShowMarks(int chosen) {
   for (toolkit::controls::Image& mark : Img_BGM) mark.SetPicture(Img_Ra[0].get());
+  for (std::size_t i = 0; i < Opt_BGM.size(); ++i) Opt_BGM[i].SetChosen(static_cast<int>(i) == chosen);
   // A kind from a hand-edited file that no mark stands for shows none chosen.
   if (chosen >= 0 && chosen < static_cast<int>(Img_BGM.size())) {
     Img_BGM[chosen].SetPicture(Img_Ra[1].get());
@@ -208,6 +227,15 @@ void Korvane_P::Cmd_Set_Click() {
 }
 
 void Korvane_P::Cmd_Can_Click() { Unload(); }
+
+// Enter is 設定's, the dialog's default button, but where the focus stands on ｷｬﾝｾﾙ or on
+// "...": those buttons take no keys, and saving when the person looks at another button would
+// do what they did not choose. There Enter does nothing.
+void Korvane_P::OnEnterKey() {
+  const HWND focus = GetFocus();
+  if (focus == Cmd_Can.hwnd() || focus == Cmd_File.hwnd()) return;
+  Cmd_Set_Click();
+}
 
 void Korvane_P::Cmd_File_Click() {
   const std::optional<std::string> chosen = ChooseMusicFile(hwnd(), BGM_Folder);

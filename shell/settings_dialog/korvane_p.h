@@ -12,6 +12,8 @@
 #include "toolkit/controls/combo_box.h"
 #include "toolkit/controls/image.h"
 #include "toolkit/controls/label.h"
+#include "toolkit/controls/link.h"
+#include "toolkit/controls/option_button.h"
 #include "toolkit/controls/picture_box.h"
 #include "toolkit/controls/shape.h"
 #include "toolkit/form.h"
@@ -26,6 +28,7 @@ class Korvane_P : public toolkit::Form {
   void OnLoad() override;
   bool OnUnload(toolkit::UnloadReason reason) override;
   void OnResize(int width, int height) override;
+  void OnEnterKey() override;
 
  private:
   void Form_Load();
@@ -59,6 +62,10 @@ class Korvane_P : public toolkit::Form {
   Command Cmd_Can;
   toolkit::controls::Label lbl7;
   toolkit::controls::Label lbl_URL;
+  // The keyboard's and screen readers' side of the marks with their labels and of the link.
+  toolkit::controls::OptionGroup Opt_Group;
+  std::array<toolkit::controls::OptionButton, 3> Opt_BGM;  // by music kind, as Img_BGM
+  toolkit::controls::Link Lnk_URL;
 
   POINT OpenPoint{0, 0};
 };

@@ -11,10 +11,9 @@
 
 namespace {
 
-// "BGMﾌｧｲﾙ (MP3 WAV)" and "ﾌｧｲﾙを開く".
+// "BGMﾌｧｲﾙ (MP3 WAV)".
 constexpr wchar_t kFilterDescription[] = L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)";
 constexpr wchar_t kFilterPattern[] = L"*.MP3;*.WAV";
-constexpr wchar_t kTitle[] = L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F";
 
 }  // namespace
 
@@ -23,7 +22,7 @@ void PrepareMusicFileRecord(MusicFileRecord& out, HWND owner, const std::string&
   out.filter.push_back(L'\0');
   out.filter += kFilterPattern;
   out.filter.push_back(L'\0');  // the list ends with an empty entry; c_str() adds the last NUL
-  out.title = kTitle;
+  out.title = kMusicFileChooserTitle;
   out.folder = toolkit::FromAnsi(folder);
   std::wmemset(out.file, 0, kMusicFileBufferSize);
   std::wmemset(out.fileTitle, 0, kMusicFileBufferSize);

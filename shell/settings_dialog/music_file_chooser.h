@@ -18,6 +18,8 @@ struct MusicFileRecord {
 };
 
 inline constexpr DWORD kMusicFileBufferSize = 255;
+// "ﾌｧｲﾙを開く": the chooser's title, and what a screen reader calls the button that opens it.
+inline constexpr wchar_t kMusicFileChooserTitle[] = L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F";
 
 // Fills `out` for a chooser owned by `owner` that opens in `folder` (ANSI text, as kept).
 void PrepareMusicFileRecord(MusicFileRecord& out, HWND owner, const std::string& folder);

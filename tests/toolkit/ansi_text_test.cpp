@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/support/replaced_calls.h"
 #include "toolkit/ansi_text.h"
 
 namespace {
@@ -47,10 +48,14 @@ TEST(AnsiText, ConvertsExactlyOrReportsAndMarksWhatTheCodePageCannotHold) {
       {65001, L"a\xD800" L"b", "a?b", false},  // a lone surrogate has no UTF-8 form
       {65001, L"", "", true},
   };
+  static UINT codePage = 0;
+  ReplacedCalls<toolkit::AnsiTextCalls, toolkit::ReplaceAnsiTextCalls> strict(
+      {.getAcp = [] () WINAPI { return codePage; }, .wideCharToMultiByte = StrictWideCharToMultiByte});
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "code page " << c.codePage << ", expected " << c.bytes);
+    codePage = c.codePage;
     bool exact = !c.exact;
-    EXPECT_EQ(toolkit::ToCodePage(c.codePage, c.text, &exact, StrictWideCharToMultiByte), c.bytes);
+    EXPECT_EQ(toolkit::ToAnsi(c.text, &exact), c.bytes);
     EXPECT_EQ(exact, c.exact);
   }
 }

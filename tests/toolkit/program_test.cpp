@@ -13,6 +13,7 @@
 #include "harness/wait.h"
 #include "tests/support/wine_process.h"
 #include "toolkit/program.h"
+#include "tests/support/replaced_calls.h"
 #include "toolkit/start_program_calls.h"
 
 namespace {
@@ -113,11 +114,13 @@ TEST(StartProgram, StartsAProgramWithANormalActivatedWindowAndThePathAloneAndRep
   // only to pass on, and only before the new process exists ("The system restricts which
   // processes can set the foreground window", SetForegroundWindow and AllowSetForegroundWindow
   // on learn.microsoft.com). Wine grants the foreground to anyone, so the calls are checked.
-  const toolkit::StartProgramCalls real =
-      toolkit::ReplaceStartProgramCalls({&RecordAllowSetForeground, &RecordCreateProcess});
-  startCalls.clear();
-  const bool started = static_cast<bool>(toolkit::StartProgram(probe.path()));
-  toolkit::ReplaceStartProgramCalls(real);
+  bool started = false;
+  {
+    ReplacedCalls<toolkit::StartProgramCalls, toolkit::ReplaceStartProgramCalls> recorded(
+        {&RecordAllowSetForeground, &RecordCreateProcess});
+    startCalls.clear();
+    started = static_cast<bool>(toolkit::StartProgram(probe.path()));
+  }
   ASSERT_TRUE(started);
   EXPECT_EQ(startCalls, (std::vector<std::string>{"AllowSetForegroundWindow -1", "CreateProcessW"}));
   std::string bytes;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/accessible_window.h"
 #include "toolkit/dpi.h"
 
 namespace toolkit::controls {
@@ -17,6 +18,7 @@ ComboBox::~ComboBox() {
 bool ComboBox::Create(Window& parent, const ComboBoxDesign& design) {
   if (hwnd()) return false;
   font_ = CreateFontOf(design.font);
+  name_ = design.name;
   const RECT place = PixelsOf(design.bounds);
   const int width = place.right - place.left;
   if (!Window::Create({.className = L"COMBOBOX", .platformClass = true,
@@ -54,6 +56,30 @@ void ComboBox::AddItem(const std::wstring& item) {
 
 void ComboBox::SetEnabled(bool enabled) {
   if (hwnd()) EnableWindow(hwnd(), enabled);
+}
+
+Accessibility ComboBox::Describe() const {
+  Accessibility about{.name = name_, .role = ROLE_SYSTEM_COMBOBOX, .value = Text(), .defaultAction = kOpenAction};
+  // The focus is in the combo box's own text field.
+  const HWND focus = GetFocus();
+  if (focus && (focus == hwnd() || IsChild(hwnd(), focus))) about.states |= STATE_SYSTEM_FOCUSED;
+  if (hwnd() && SendMessageW(hwnd(), CB_GETDROPPEDSTATE, 0, 0)) about.states |= STATE_SYSTEM_EXPANDED;
+  return about;
+}
+
+bool ComboBox::DoDefaultAction() {
+  if (!hwnd() || !IsWindowEnabled(hwnd())) return false;
+  const bool open = SendMessageW(hwnd(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+  SendMessageW(hwnd(), CB_SHOWDROPDOWN, !open, 0);
+  return true;
+}
+
+LRESULT ComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETOBJECT || message == DefaultActionMessage()) {
+    return Window::HandleMessage(message, wParam, lParam);
+  }
+  if (message == WM_SETFOCUS) Announce(EVENT_OBJECT_FOCUS);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 }  // namespace toolkit::controls

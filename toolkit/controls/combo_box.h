@@ -15,8 +15,9 @@ namespace toolkit::controls {
 struct ComboBoxDesign {
   // On the parent's client area. The closed field's height follows from the font, as the
   // platform makes it.
-  TwipsBox bounds;
-  Font font;
+  TwipsBox bounds{};
+  Font font{};
+  std::wstring name{};  // what a screen reader calls it: the caption beside it, say
 };
 
 class ComboBox : public Window {
@@ -32,13 +33,17 @@ class ComboBox : public Window {
   void AddItem(const std::wstring& item);
   void SetEnabled(bool enabled);
 
+  Accessibility Describe() const override;
+  // Opens the list, or closes it.
+  bool DoDefaultAction() override;
+
  protected:
-  // The platform's combo box paints and answers everything itself.
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return DefaultHandling(message, wParam, lParam);
-  }
+  // The platform's combo box paints and answers everything itself, but for what a screen
+  // reader is told.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  std::wstring name_;
   GdiObject<HFONT> font_;
 };
 

@@ -12,7 +12,7 @@ namespace toolkit::controls {
 enum class ImageFit { OwnSize, Stretch };
 
 struct ImageDesign {
-  TwipsBox bounds;
+  TwipsBox bounds{};
   HBITMAP picture = nullptr;
   ImageFit fit = ImageFit::OwnSize;
 };

@@ -41,6 +41,30 @@ UINT Label::Format() const {
   return DT_NOPREFIX | lines | (design_.alignment == Alignment::Centre ? DT_CENTER : 0);
 }
 
+RECT Label::TextBounds() const {
+  RECT box = Bounds();
+  if (design_.caption.empty()) return RECT{box.left, box.top, box.left, box.top};
+  if (!gdiFont_) gdiFont_ = CreateFontOf(design_.font);
+  const ScreenDc screen(GetDC(nullptr));
+  RECT text = box;
+  if (screen) {
+    const int saved = SaveDC(screen.get());
+    SelectObject(screen.get(), gdiFont_.get());
+    DrawTextW(screen.get(), design_.caption.c_str(), static_cast<int>(design_.caption.size()), &text,
+              Format() | DT_CALCRECT);
+    RestoreDC(screen.get(), saved);
+  }
+  // Measured from the left edge; a centred line stands in the middle of the box.
+  if (design_.alignment == Alignment::Centre) OffsetRect(&text, ((box.right - box.left) - (text.right - text.left)) / 2, 0);
+  if (design_.wordWrap) IntersectRect(&text, &text, &box);  // cut off at the box, as painted
+  return text;
+}
+
+Accessibility Label::Describe() const {
+  if (!design_.accessible) return {};
+  return {.name = design_.caption, .role = ROLE_SYSTEM_STATICTEXT, .states = STATE_SYSTEM_READONLY};
+}
+
 void Label::Paint(HDC dc) const {
   RECT box = Bounds();
   if (box.right <= box.left || box.bottom <= box.top || design_.caption.empty()) return;

@@ -26,6 +26,9 @@ struct LabelDesign {
   // With wordWrap: a word wider than the label is broken between characters instead of
   // being cut off.
   bool breakLongWords = false;
+  // Shown to screen readers as static text; false for a caption that names another control,
+  // which a screen reader reads instead.
+  bool accessible = true;
 };
 
 class Label : public toolkit::WindowlessControl {
@@ -40,7 +43,11 @@ class Label : public toolkit::WindowlessControl {
   // False, and nothing changes, for a colour the platform would refuse.
   bool SetForeColour(COLORREF colour);
 
+  // Where its text stands on the window (it may run on past the label's box).
+  RECT TextBounds() const;
+
   void Paint(HDC dc) const override;
+  Accessibility Describe() const override;
 
  private:
   UINT Format() const;

@@ -6,6 +6,7 @@ namespace toolkit::controls {
 
 bool PictureBox::Create(Window& parent, const PictureBoxDesign& design) {
   SetBackground(design.background);
+  name_ = design.name;
   const RECT place = PixelsOf(design.bounds);
   return Window::Create({.className = L"ToolkitPictureBox", .classStyle = CS_DBLCLKS,
                          .exStyle = WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE,
@@ -13,6 +14,8 @@ bool PictureBox::Create(Window& parent, const PictureBoxDesign& design) {
                          .left = place.left, .top = place.top, .width = place.right - place.left,
                          .height = place.bottom - place.top, .parent = parent.hwnd()});
 }
+
+Accessibility PictureBox::Describe() const { return {.name = name_, .role = ROLE_SYSTEM_GROUPING}; }
 
 void PictureBox::OnResize(int width, int height) {
   if (Resized) Resized(width, height);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "toolkit/twips_box.h"
 #include "toolkit/window.h"
@@ -13,8 +14,9 @@
 namespace toolkit::controls {
 
 struct PictureBoxDesign {
-  TwipsBox bounds;  // on the parent's client area, the edge included
+  TwipsBox bounds{};  // on the parent's client area, the edge included
   COLORREF background = RGB(255, 255, 255);
+  std::wstring name{};  // what a screen reader calls the group of controls it holds
 };
 
 class PictureBox : public Window {
@@ -25,6 +27,8 @@ class PictureBox : public Window {
   bool Create(Window& parent, const PictureBoxDesign& design);
   // The kept image, to draw on.
   using Window::ImageDc;
+  // A group of controls, for a screen reader.
+  Accessibility Describe() const override;
 
   // The box has a new size, its image too (what fits of the old one is kept). The first
   // comes as the window is made; a box shrunk to nothing keeps its image and raises none.
@@ -32,6 +36,9 @@ class PictureBox : public Window {
 
  protected:
   void OnResize(int width, int height) override;
+
+ private:
+  std::wstring name_;
 };
 
 }  // namespace toolkit::controls

@@ -9,7 +9,7 @@
 namespace toolkit::controls {
 
 struct ShapeDesign {
-  TwipsBox bounds;
+  TwipsBox bounds{};
   COLORREF borderColour = RGB(0, 0, 0);
 };
 

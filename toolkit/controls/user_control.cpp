@@ -11,6 +11,7 @@ UserControl::UserControl(const wchar_t* className) : className_(className) {}
 
 bool UserControl::Create(Window& parent, const UserControlDesign& design) {
   ambientFont_ = design.ambientFont;
+  accessibleName_ = design.name;
   TwipsBox box = design.bounds;
   if (design.stored) {
     const std::int32_t none = INT32_MIN;
@@ -46,14 +47,6 @@ SIZE UserControl::Size() const {
 
 bool UserControl::PaintPicture(HBITMAP picture, const TwipsBox& to, const TwipsBox& from) {
   return DrawPicture(hDC(), picture, PixelsOf(to), PicturePixelsOf(from));
-}
-
-LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SETFOCUS: OnGotFocus(); return 0;
-    case WM_KILLFOCUS: OnLostFocus(); return 0;
-    default: return Window::HandleMessage(message, wParam, lParam);
-  }
 }
 
 }  // namespace toolkit::controls

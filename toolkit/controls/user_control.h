@@ -24,11 +24,12 @@ inline constexpr char kExtentYName[] = "_extenty";
 
 struct UserControlDesign {
   // On the parent's client area; a stored extent wins over its size.
-  TwipsBox bounds;
-  Font ambientFont;  // the container's font, the default of a control's own
+  TwipsBox bounds{};
+  Font ambientFont{};  // the container's font, the default of a control's own
   // The values the container keeps for the control (not owned); none: a new control that
   // sets itself up.
   const PropertyBag* stored = nullptr;
+  std::wstring name{};  // what a screen reader calls it, where the control's own text does not say
 };
 
 class UserControl : public Window {
@@ -42,6 +43,7 @@ class UserControl : public Window {
   bool Create(Window& parent, const UserControlDesign& design);
 
   const Font& AmbientFont() const { return ambientFont_; }
+  const std::wstring& AccessibleName() const { return accessibleName_; }
   // The container saving the form: the control writes its values.
   void WriteProperties(PropertyBag& bag) { OnWriteProperties(bag); }
 
@@ -61,19 +63,17 @@ class UserControl : public Window {
   // the screen's.
   bool PaintPicture(HBITMAP picture, const TwipsBox& to, const TwipsBox& from);
 
-  virtual void OnGotFocus() {}
-  virtual void OnLostFocus() {}
   virtual void OnInitProperties() {}
   virtual void OnReadProperties(const PropertyBag& /*bag*/) {}
   virtual void OnWriteProperties(PropertyBag& /*bag*/) {}
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   SIZE Size() const;
 
   std::wstring className_;
   Font ambientFont_;
+  std::wstring accessibleName_;
 };
 
 }  // namespace toolkit::controls

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "harness/wait.h"
+#include "tests/support/send_input.h"
 
 namespace {
 
@@ -86,21 +87,26 @@ void DialogDriver::FindControls() {
     const std::wstring name = ClassOf(child);
     if (name == L"ToolkitPictureBox") panel_ = child;
     if (name == L"Korvane.Command") (setButton_ ? cancelButton_ : setButton_) = child;
+    if (name == L"ToolkitLabelOverlay") link_ = child;
   }
   // 設定 stands left of ｷｬﾝｾﾙ.
   if (setButton_ && cancelButton_ && PlaceOnParent(setButton_).x > PlaceOnParent(cancelButton_).x) {
     std::swap(setButton_, cancelButton_);
   }
   if (panel_) {
+    // The choices stand top to bottom: 音楽CD, なし, MP3、WAV.
+    const int kindsShown[3] = {1, 0, 2};
+    int choicesFound = 0;
     for (HWND child : Children(panel_)) {
       const std::wstring name = ClassOf(child);
       if (name == L"ComboBox") trackBox_ = child;
       if (name == L"Korvane.Command") fileButton_ = child;
+      if (name == L"ToolkitLabelOverlay" && choicesFound < 3) choices_[kindsShown[choicesFound++]] = child;
     }
   }
   if (trackBox_) trackEdit_ = FindWindowExW(trackBox_, nullptr, L"Edit", nullptr);
   if (!panel_ || !trackBox_ || !trackEdit_ || !fileButton_ || !setButton_ || !cancelButton_ ||
-      setButton_ == cancelButton_) {
+      setButton_ == cancelButton_ || !link_ || !choices_[0] || !choices_[1] || !choices_[2]) {
     problem_ = "the dialog lacks a control";
   }
 }
@@ -147,11 +153,12 @@ bool DialogDriver::TypeTrack(const std::wstring& text) const {
   return WaitUntil([&] { return TrackText() == text; }, kTimeoutMs);
 }
 
-void DialogDriver::PressKey(WPARAM key) const {
-  HWND target = Focus();
-  if (!target) target = form_;
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+void DialogDriver::PressKey(WORD key, bool shift) const {
+  if (shift) {
+    SendKeys({{VK_SHIFT, true}, {key, true}, {key, false}, {VK_SHIFT, false}});
+  } else {
+    SendKeys({{key, true}, {key, false}});
+  }
 }
 
 HWND DialogDriver::Focus() const {

@@ -71,6 +71,9 @@ class DialogDriver {
   HWND fileButton() const { return fileButton_; }
   HWND setButton() const { return setButton_; }
   HWND cancelButton() const { return cancelButton_; }
+  // The keyboard's windows over the marks with their labels, by music kind, and over the link.
+  HWND choice(int kind) const { return choices_[kind]; }
+  HWND link() const { return link_; }
 
   // Pixels of the form's or the panel's client area as the screen shows them.
   CapturedPixels FormPixels() const;
@@ -84,8 +87,9 @@ class DialogDriver {
   void ClickButton(HWND button) const;
   // Replaces the track box's text by typing `text` into it.
   bool TypeTrack(const std::wstring& text) const;
-  // A key pressed and released on the control that has the focus.
-  void PressKey(WPARAM key) const;
+  // A key pressed and released through the system's input queue, to the control that has the
+  // focus; `shift` holds Shift down meanwhile.
+  void PressKey(WORD key, bool shift = false) const;
   HWND Focus() const;
 
   std::wstring TrackText() const;
@@ -104,6 +108,8 @@ class DialogDriver {
   HWND fileButton_ = nullptr;
   HWND setButton_ = nullptr;
   HWND cancelButton_ = nullptr;
+  HWND choices_[3] = {};
+  HWND link_ = nullptr;
 };
 
 // Top-level windows of a process with this exact title, visible.

@@ -47,6 +47,10 @@ TEST(SettingsDialogPicture, TheWholeDialogAt96DpiIsAsKept) {
   Korvane_P dialog;
   dialog.Show();
   ASSERT_NE(dialog.hwnd(), nullptr);
+  // The focus opens on the chosen choice, which shows nothing of it until the keyboard is
+  // used; the kept picture has it on the file button, which shows it in its face.
+  HWND panel = FindWindowExW(dialog.hwnd(), nullptr, L"ToolkitPictureBox", nullptr);
+  SetFocus(FindWindowExW(panel, nullptr, L"Korvane.Command", nullptr));
   ExpectSamePicture(Settled(dialog.hwnd()), KORVANE_PICTURES, "settings_dialog_96dpi");
   dialog.Unload();
 }

@@ -260,16 +260,18 @@ TEST_F(SettingsDialog, ShowsTheSettingsAsLoadedForEveryKindAndTabMovesAlongTheSt
       EXPECT_EQ(Utf8(item), i == 0 ? "" : std::to_string(i)) << "list entry " << i;
     }
     if (c.tabs) {
-      // With the CD chosen the track box is a stop; otherwise it is disabled and skipped.
-      const bool cd = c.chosen == 1;
-      const HWND first = cd ? dialog.trackEdit() : dialog.fileButton();
-      std::vector<HWND> order = {dialog.setButton(), dialog.cancelButton(), first};
-      if (cd) order.insert(order.begin(), dialog.fileButton());
-      EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == first; }, 5000)) << "the first stop has the focus";
+      // The chosen choice holds the focus at first; with the CD chosen the track box is a stop,
+      // otherwise it is disabled and skipped. Shift+Tab goes back along the same stops.
+      const HWND first = dialog.choice(c.chosen);
+      std::vector<HWND> order = {dialog.fileButton(), dialog.link(), dialog.setButton(), dialog.cancelButton(), first};
+      if (c.chosen == 1) order.insert(order.begin(), dialog.trackEdit());
+      EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == first; }, 5000)) << "the chosen choice has the focus";
       for (size_t i = 0; i < order.size(); ++i) {
         dialog.PressKey(VK_TAB);
         EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == order[i]; }, 5000)) << "after Tab " << i + 1;
       }
+      dialog.PressKey(VK_TAB, true);
+      EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == dialog.cancelButton(); }, 5000)) << "Shift+Tab";
     }
     PostMessageW(dialog.form(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(dialog.WaitForEnd());
@@ -395,6 +397,27 @@ TEST_F(SettingsDialog, WhatSetteiSavesInAJapaneseFolderTheNextDialogShowsAgain) 
   EXPECT_TRUE(ShowsPath(again, music.path)) << Hex(ReadBytes(folder.Ini()));
   PostMessageW(again.form(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(again.WaitForEnd());
+}
+
+TEST_F(SettingsDialog, TheKeyboardAloneChoosesAKindAndEnterSavesIt) {
+  // Opened with no music, the focus stands on なし. Down moves to MP3、WAV and chooses it, Down
+  // again goes round to 音楽CD, Up comes back; Enter does what 設定 does.
+  ProgramFolder folder(L"korvane dialog keys");
+  ASSERT_TRUE(folder.ready());
+  DialogDriver dialog(folder);
+  ASSERT_EQ(dialog.problem(), "");
+  ASSERT_TRUE(WaitUntil([&] { return dialog.Focus() == dialog.choice(0); }, 5000));
+  const std::pair<WORD, int> steps[] = {{VK_DOWN, 2}, {VK_DOWN, 1}, {VK_UP, 2}};
+  for (const auto& [key, kind] : steps) {
+    dialog.PressKey(key);
+    EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == dialog.choice(kind) && ShowsMark(dialog, kind); }, 5000))
+        << "after key " << key << " expected kind " << kind << ", shown " << ChosenMark(dialog);
+  }
+  EXPECT_TRUE(WaitUntil([&] { return FileButtonEnabled(dialog); }, 5000)) << "chosen as a press on its mark";
+  dialog.PressKey(VK_RETURN);
+  EXPECT_TRUE(dialog.WaitForEnd());
+  const std::string bytes = ReadBytes(folder.Ini());
+  EXPECT_TRUE(SavedAs(bytes, 2, 0, "")) << Hex(bytes);
 }
 
 TEST_F(SettingsDialog, ClosingWithoutSetteiWritesNothing) {

@@ -1,0 +1,30 @@
+#include "toolkit/ui_state.h"
+
+namespace toolkit {
+
+WORD UiStateAfter(WORD state, WPARAM change) {
+  WORD action = LOWORD(change);
+  WORD flags = HIWORD(change) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+  if (action == UIS_INITIALIZE) {
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    action = alwaysShown ? UIS_CLEAR : UIS_SET;
+    flags = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+  }
+  if (action == UIS_SET) return static_cast<WORD>(state | flags);
+  if (action == UIS_CLEAR) return static_cast<WORD>(state & ~flags);
+  return state;
+}
+
+WPARAM UiStateChangeForKey(UINT message, WPARAM key) {
+  if (message == WM_SYSKEYDOWN && key == VK_MENU) return MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL);
+  if (message != WM_KEYDOWN) return 0;
+  switch (key) {
+    case VK_TAB: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+      return MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    default:
+      return 0;
+  }
+}
+
+}  // namespace toolkit
