@@ -1,7 +1,7 @@
-// The NSIS installer run silently as a user would from a script: what it puts where, the
-// screen saver setting and screen saving's on/off state, the Start-menu entry, the saver
-// starting from the installed folder, a move to another folder, and an uninstaller that takes
-// back exactly that, also while the preview holds the saver's file.
+// The NSIS installer run as a user would from a script: what it puts where, the screen saver
+// setting and screen saving's on/off state, the Start-menu entry, the saver starting from the
+// installed folder, a move to another folder, and an uninstaller that takes back exactly that,
+// also while the preview holds the saver's file.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
@@ -141,9 +141,8 @@ TEST_F(Installer, InstallsForTheUserSetsTheSaverAndUninstallsExactlyThat) {
 
     // /D must come last and unquoted, whatever blanks it holds.
     ASSERT_TRUE(RunToEnd(KORVANE_INSTALLER, L"/S /D=" + folder));
-    EXPECT_TRUE(Exists(saver));
-    EXPECT_TRUE(Exists(folder + L"\\Korvane.dll"));
-    EXPECT_TRUE(Exists(folder + L"\\Uninstall.exe"));
+    for (const wchar_t* name : {L"Korvane.scr", L"Korvane.dll", L"Uninstall.exe"})
+      EXPECT_TRUE(Exists(folder + L"\\" + name)) << Utf8(name);
     EXPECT_EQ(ReadText(kDesktopKey, L"SCRNSAVE.EXE"), Utf8(saver));
     EXPECT_EQ(ReadText(kDesktopKey, L"ScreenSaveActive"), "1") << "a chosen saver must also be on";
     EXPECT_EQ(ReadText(kUninstallKey, L"DisplayIcon"), Utf8(saver + L",0"));
@@ -151,9 +150,7 @@ TEST_F(Installer, InstallsForTheUserSetsTheSaverAndUninstallsExactlyThat) {
     const std::wstring menu = StartMenuFolder();
     for (const std::wstring& name : FolderEntries(menu)) {
       const Shortcut link = ReadShortcut(menu + L"\\" + name);
-      EXPECT_FALSE(link.target.size() > 4 && link.target.substr(link.target.size() - 4) == ".scr" &&
-                   !link.arguments.empty())
-          << Utf8(name) << " hands " << link.target << " the arguments " << link.arguments;
+      EXPECT_FALSE(link.target.ends_with(".scr") && !link.arguments.empty()) << Utf8(name) << " hands " << link.target << " the arguments " << link.arguments;
     }
     const Shortcut use = ReadShortcut(menu + L"\\Use Korvane as the screen saver.lnk");
     EXPECT_EQ(use.target + " " + use.arguments,
@@ -197,18 +194,15 @@ TEST_F(Installer, InstallsForTheUserSetsTheSaverAndUninstallsExactlyThat) {
       HWND page = nullptr, box = nullptr;
       ASSERT_TRUE(WaitUntil([&] { return (page = DialogOwnedBy(nullptr)) != nullptr; }, kTimeoutMs));
       PostMessageW(page, WM_COMMAND, IDOK, 0);  // "Uninstall"
-      ASSERT_TRUE(WaitUntil([&] { return (box = DialogOwnedBy(page)) != nullptr; }, kTimeoutMs))
-          << "the person was not asked to close Screen Saver Settings";
+      ASSERT_TRUE(WaitUntil([&] { return (box = DialogOwnedBy(page)) != nullptr; }, kTimeoutMs)) << "not asked";
       wchar_t text[1024] = {};
       GetDlgItemTextW(box, 0xFFFF, text, 1024);  // a message box's text
       EXPECT_NE(std::wstring(text).find(saver), std::wstring::npos) << Utf8(text);
       // Closed with OK, Screen Saver Settings stores its choice again, in its own form.
       WriteText(L"SCRNSAVE.EXE", ShortForm(saver).c_str());
-      DestroyWindow(area);
-      EXPECT_TRUE(preview.WaitExit(kTimeoutMs));
+      EXPECT_TRUE(DestroyWindow(area) && preview.WaitExit(kTimeoutMs));
       PostMessageW(box, WM_COMMAND, IDRETRY, 0);
-      EXPECT_TRUE(WaitUntil([&] { return !Exists(folder); }, kTimeoutMs));
-      // "Close", once the page lets it be pressed.
+      // "Close", pressed until the page has gone.
       EXPECT_TRUE(WaitUntil([&] { return !PostMessageW(page, WM_COMMAND, IDOK, 0); }, kTimeoutMs, 200));
     } else if (c.preview == Case::kPreviewSilent) {
       EXPECT_TRUE(WaitUntil([&] { return !Exists(folder + L"\\Uninstall.exe"); }, kTimeoutMs));
@@ -219,11 +213,8 @@ TEST_F(Installer, InstallsForTheUserSetsTheSaverAndUninstallsExactlyThat) {
       const std::wstring removal = ReadWide(kRunOnceKey, name.c_str(), &pending);
       RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnceKey, name.c_str());
       ASSERT_TRUE(pending) << "the file was left behind without a word";
-      DestroyWindow(area);
-      EXPECT_TRUE(preview.WaitExit(kTimeoutMs));
-      wchar_t cmd[MAX_PATH] = {};
-      GetSystemDirectoryW(cmd, MAX_PATH);
-      EXPECT_TRUE(ChildProcess::Start(std::wstring(cmd) + L"\\cmd.exe", removal).WaitExit(kTimeoutMs));
+      EXPECT_TRUE(DestroyWindow(area) && preview.WaitExit(kTimeoutMs));
+      EXPECT_TRUE(ChildProcess::Start(removal.substr(1, removal.find(L'"', 1) - 1), removal).WaitExit(kTimeoutMs));
     }
     EXPECT_TRUE(WaitUntil([&] { return !Exists(folder); }, kTimeoutMs)) << "the folder stayed";
     EXPECT_EQ(ReadText(kDesktopKey, L"SCRNSAVE.EXE"), c.saverBefore ? Utf8(c.saverBefore) : "<none>")
