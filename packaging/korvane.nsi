@@ -1,6 +1,7 @@
 ; Korvane installer: a per-user install the user can write to (Korvane.ini is saved beside
-; the programs), Korvane set as the current screen saver with screen saving on, Start-menu
-; entries that find it again, and an uninstaller that takes back exactly that.
+; the programs), Korvane set as the current screen saver with screen saving on, a Start-menu
+; entry that finds it again, a move when installed into another folder, and an uninstaller
+; that takes back exactly that.
 ;   makensis -DVERSION=x.y.z -DBIN_DIR=<folder with the programs> -DOUT_FILE=<setup.exe> korvane.nsi
 ; The programs are 64-bit, and so is the installer (it runs where they run).
 Target amd64-unicode
