@@ -151,7 +151,8 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(lParam) != window_) controls_.ForgetPress();
       break;
     case WM_SETFOCUS:
-      Announce(EVENT_OBJECT_FOCUS);
+      // The system tells screen readers of a window taking the focus (EVENT_OBJECT_FOCUS);
+      // a second notice from here would have them say it twice.
       OnGotFocus();
       break;
     case WM_KILLFOCUS:

@@ -78,7 +78,6 @@ LRESULT ComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETOBJECT || message == DefaultActionMessage()) {
     return Window::HandleMessage(message, wParam, lParam);
   }
-  if (message == WM_SETFOCUS) Announce(EVENT_OBJECT_FOCUS);
   return DefaultHandling(message, wParam, lParam);
 }
 

@@ -34,6 +34,7 @@ class ComboBox : public Window {
   void SetEnabled(bool enabled);
 
   Accessibility Describe() const override;
+  bool ShowsParts() const override { return false; }  // its text field is the combo box itself
   // Opens the list, or closes it.
   bool DoDefaultAction() override;
 

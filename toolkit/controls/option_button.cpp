@@ -25,6 +25,11 @@ void OptionGroup::PlaceTabStop() const {
   }
 }
 
+bool OptionGroup::HasFocus() const {
+  const HWND focus = GetFocus();
+  return focus && std::any_of(options_.begin(), options_.end(), [focus](const OptionButton* o) { return o->hwnd() == focus; });
+}
+
 bool OptionButton::Create(Window& parent, const OptionButtonDesign& design) {
   group_ = design.group;
   if (!CreateOver(parent, *design.caption, {design.mark}, false)) return false;
@@ -39,6 +44,9 @@ void OptionButton::SetChosen(bool chosen) {
   if (chosen == chosen_) return;
   chosen_ = chosen;
   if (group_) group_->PlaceTabStop();
+  // A press on another choice's mark moves the focus with it, as keys do; the focus stays
+  // where it was when it stood elsewhere (a press moves it nowhere in this dialog).
+  if (chosen && group_ && group_->HasFocus() && GetFocus() != hwnd()) SetFocus(hwnd());
   Announce(EVENT_OBJECT_STATECHANGE);
 }
 

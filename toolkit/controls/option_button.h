@@ -25,6 +25,8 @@ class OptionGroup {
   OptionButton& Next(const OptionButton& from, int step) const;
   // The chosen choice is the tab stop, or the first while none is.
   void PlaceTabStop() const;
+  // One of the choices has the keyboard focus.
+  bool HasFocus() const;
 
  private:
   std::vector<OptionButton*> options_;
@@ -41,7 +43,8 @@ class OptionButton : public LabelOverlay {
   bool Create(Window& parent, const OptionButtonDesign& design);
 
   bool Chosen() const { return chosen_; }
-  // Shown chosen or not to the keyboard and screen readers; the owner shows the mark.
+  // Shown chosen or not to the keyboard and screen readers; the owner shows the mark. The
+  // focus, where it stands on another choice of the group, comes along.
   void SetChosen(bool chosen);
 
   // The keyboard or a screen reader chose it. The owner chooses it as a press on its mark does.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 #include "shell/settings/music_settings.h"
 #include "shell/settings_dialog/korvane_p.h"
 #include "tests/support/captured_pixels.h"
@@ -17,10 +19,11 @@ BOOL CALLBACK NoteUnpainted(HWND window, LPARAM unpainted) {
   return TRUE;
 }
 
-// The client area once every window of the dialog has painted and two looks agree.
-CapturedPixels Settled(HWND form) {
-  RECT client{};
-  GetClientRect(form, &client);
+// The client area (or a part of it) once every window of the dialog has painted and two
+// looks agree.
+CapturedPixels Settled(HWND form, RECT area = {}) {
+  RECT client = area;
+  if (IsRectEmpty(&client)) GetClientRect(form, &client);
   MapWindowPoints(form, nullptr, reinterpret_cast<POINT*>(&client), 2);
   CapturedPixels shown, before;
   WaitUntil([&] {
@@ -52,6 +55,27 @@ TEST(SettingsDialogPicture, TheWholeDialogAt96DpiIsAsKept) {
   HWND panel = FindWindowExW(dialog.hwnd(), nullptr, L"ToolkitPictureBox", nullptr);
   SetFocus(FindWindowExW(panel, nullptr, L"Korvane.Command", nullptr));
   ExpectSamePicture(Settled(dialog.hwnd()), KORVANE_PICTURES, "settings_dialog_96dpi");
+
+  // Once the keyboard has been used, the focused choice's caption and the focused link show a
+  // dotted rectangle: they have no face of their own to show the focus in.
+  SendMessageW(dialog.hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  HWND lastChoice = nullptr;
+  for (HWND w = GetWindow(panel, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    wchar_t name[32] = {};
+    GetClassNameW(w, name, 32);
+    if (std::wstring(name) == L"ToolkitLabelOverlay") lastChoice = w;  // MP3、WAV, the chosen one
+  }
+  const struct {
+    HWND focus;
+    RECT area;  // on the form
+    const char* picture;
+  } cues[] = {{lastChoice, {40, 70, 130, 131}, "settings_dialog_focus_choice"},
+              {FindWindowExW(dialog.hwnd(), nullptr, L"ToolkitLabelOverlay", nullptr), {8, 204, 232, 226},
+               "settings_dialog_focus_link"}};
+  for (const auto& cue : cues) {
+    SetFocus(cue.focus);
+    ExpectSamePicture(Settled(dialog.hwnd(), cue.area), KORVANE_PICTURES, cue.picture);
+  }
   dialog.Unload();
 }
 

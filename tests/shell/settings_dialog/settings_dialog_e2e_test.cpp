@@ -5,6 +5,7 @@
 // painted gradients; the link opening a stand-in browser.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <oleacc.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -399,6 +400,35 @@ TEST_F(SettingsDialog, WhatSetteiSavesInAJapaneseFolderTheNextDialogShowsAgain) 
   EXPECT_TRUE(again.WaitForEnd());
 }
 
+// The role (a number) and name of the window's object and, down the focus, of each object that holds it.
+std::wstring FocusedNames(HWND window) {
+  std::wstring names;
+  IAccessible* object = nullptr;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object)))) {
+    return L"no object";
+  }
+  while (object) {
+    VARIANT role{}, focus{};
+    BSTR name = nullptr;
+    object->get_accRole(self, &role);
+    object->get_accName(self, &name);
+    names += (names.empty() ? L"" : L", ") + std::to_wstring(role.lVal) + L" " + (name ? name : L"");
+    SysFreeString(name);
+    IAccessible* inner = nullptr;
+    if (object->get_accFocus(&focus) == S_OK && focus.vt == VT_DISPATCH) {
+      focus.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&inner));
+    }
+    VariantClear(&focus);
+    object->Release();
+    object = inner;
+  }
+  return names;
+}
+
 TEST_F(SettingsDialog, TheKeyboardAloneChoosesAKindAndEnterSavesIt) {
   // Opened with no music, the focus stands on なし. Down moves to MP3、WAV and chooses it, Down
   // again goes round to 音楽CD, Up comes back; Enter does what 設定 does.
@@ -407,6 +437,12 @@ TEST_F(SettingsDialog, TheKeyboardAloneChoosesAKindAndEnterSavesIt) {
   DialogDriver dialog(folder);
   ASSERT_EQ(dialog.problem(), "");
   ASSERT_TRUE(WaitUntil([&] { return dialog.Focus() == dialog.choice(0); }, 5000));
+  // A screen reader in another process finds the dialog and, down the focus, the choice.
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  EXPECT_EQ(FocusedNames(dialog.form()), std::to_wstring(ROLE_SYSTEM_DIALOG) + L" <Korvane>, " +
+                                             std::to_wstring(ROLE_SYSTEM_GROUPING) + L" BGM, " +
+                                             std::to_wstring(ROLE_SYSTEM_RADIOBUTTON) + L" \u306A\u3057");
+  CoUninitialize();
   const std::pair<WORD, int> steps[] = {{VK_DOWN, 2}, {VK_DOWN, 1}, {VK_UP, 2}};
   for (const auto& [key, kind] : steps) {
     dialog.PressKey(key);
@@ -684,6 +720,20 @@ TEST_F(SettingsDialog, OpensCentredWithItsIconGradientsAndPointerAndItsLinkOpens
   ASSERT_TRUE(ShowsMark(dialog, 1));
   EXPECT_TRUE(WaitUntil([] { return !StandInBrowserRunning(); }, kTimeoutMs));
   EXPECT_EQ(ReadBytes(report), launch + launch) << "one launch for the single click, one for the double-click";
+
+  // The keyboard: three stops back from the choices is the link. Enter, held until it repeats,
+  // and Space open the page once each, and Enter there is not 設定's.
+  const HWND before = dialog.Focus();
+  for (int i = 0; i < 3; ++i) dialog.PressKey(VK_TAB, true);
+  ASSERT_TRUE(WaitUntil([&] { return dialog.Focus() == dialog.link(); }, 5000))
+      << before << " " << dialog.Focus() << " choices " << dialog.choice(0) << " " << dialog.choice(1) << " "
+      << dialog.choice(2) << " link " << dialog.link() << " set " << dialog.setButton() << " cancel " << dialog.cancelButton();
+  SendKeys({{VK_RETURN, true}, {VK_RETURN, true}, {VK_RETURN, false}});
+  dialog.PressKey(VK_SPACE);
+  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(report).size() >= 4 * launch.size(); }, kTimeoutMs));
+  EXPECT_TRUE(WaitUntil([] { return !StandInBrowserRunning(); }, kTimeoutMs));
+  EXPECT_EQ(ReadBytes(report), launch + launch + launch + launch);
+  EXPECT_TRUE(dialog.process().Running()) << "the dialog stays open";
 }
 
 }  // namespace
