@@ -17,6 +17,8 @@ class PreviewForm final : public toolkit::Form {
 
  private:
   void OnLoad() override;
+  // The picture fills the client area.
+  void OnResize(int width, int height) override;
   bool OnUnload(toolkit::UnloadReason reason) override;
 
   // The order is important: the pictures outlive the images showing them.
