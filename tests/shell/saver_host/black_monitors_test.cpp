@@ -139,3 +139,84 @@ TEST(BlackMonitors, CoversAroundTheRendererAreTriedUntilMadeStayOnTopNeverActive
 }
 
 }  // namespace
+
+namespace display_change {
+
+// Which cover procedures run, as a stack: sent messages through the two hooks, posted ones
+// through Pump's dispatch. A cover's object goes with its window, so a procedure that returns
+// after its window has gone ran on a destroyed object (which the trapped build does not see).
+std::vector<HWND> running;
+int madeOrDestroyedInside = 0, returnedAfterItsWindow = 0, displayChanges = 0;
+
+LRESULT CALLBACK Enter(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && IsCover(call->hwnd)) {
+    running.push_back(call->hwnd);
+    displayChanges += call->message == WM_DISPLAYCHANGE;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK Leave(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && !running.empty() && running.back() == call->hwnd) {
+    running.pop_back();
+    const bool itsOwnEnd = call->message == WM_DESTROY || call->message == WM_NCDESTROY;
+    returnedAfterItsWindow += !itsOwnEnd && !IsWindow(call->hwnd);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MakeOrDestroy(int code, WPARAM wParam, LPARAM lParam) {
+  if ((code == HCBT_CREATEWND || code == HCBT_DESTROYWND) && IsCover(reinterpret_cast<HWND>(wParam)))
+    madeOrDestroyedInside += !running.empty();
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Runs this thread's messages until `done` or 5 s.
+template <class Done>
+bool Pump(Done done) {
+  const ULONGLONG end = GetTickCount64() + 5000;
+  MSG message;
+  while (!done()) {
+    if (GetTickCount64() >= end) return false;
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      continue;
+    }
+    const bool cover = IsCover(message.hwnd);
+    if (cover) running.push_back(message.hwnd);
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+    if (cover && !running.empty()) running.pop_back();
+  }
+  return true;
+}
+
+// The renderer changes the display mode at its start and at its end; the covers follow the
+// monitors at once, and that may take covers away, the one told of the change among them.
+TEST(BlackMonitors, CoversGoOutsideEveryCoversProcedureWhenTheDisplayChanges) {
+  HWND renderer = CreatePlainWindow(0, L"stand-in renderer", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300);
+  const HHOOK hooks[] = {SetWindowsHookExW(WH_CALLWNDPROC, Enter, nullptr, GetCurrentThreadId()),
+                         SetWindowsHookExW(WH_CALLWNDPROCRET, Leave, nullptr, GetCurrentThreadId()),
+                         SetWindowsHookExW(WH_CBT, MakeOrDestroy, nullptr, GetCurrentThreadId())};
+  BlackMonitors covers;
+  covers.Follow([renderer] { return IsWindowVisible(renderer) ? renderer : nullptr; });
+  ASSERT_TRUE(Pump([] { return Covers().size() == 1; }));
+  // The renderer's window goes as its mode is put back: its cover with it, at once.
+  ShowWindow(renderer, SW_HIDE);
+  DEVMODEW mode{};
+  mode.dmSize = sizeof mode;
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+  mode.dmPelsWidth = 1024, mode.dmPelsHeight = 768, mode.dmBitsPerPel = 32;
+  ASSERT_EQ(ChangeDisplaySettingsW(&mode, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
+  EXPECT_TRUE(Pump([] { return Covers().empty(); }));
+  ChangeDisplaySettingsW(nullptr, 0);
+  for (HHOOK hook : hooks) UnhookWindowsHookEx(hook);
+  EXPECT_GT(displayChanges, 0) << "no cover was told of the display change";
+  EXPECT_EQ(madeOrDestroyedInside, 0) << "covers made or destroyed inside a cover's procedure";
+  EXPECT_EQ(returnedAfterItsWindow, 0) << "cover procedures that ran on past their destroyed window";
+  DestroyWindow(renderer);
+}
+
+}  // namespace display_change
