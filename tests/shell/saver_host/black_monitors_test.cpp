@@ -142,11 +142,11 @@ TEST(BlackMonitors, CoversAroundTheRendererAreTriedUntilMadeStayOnTopNeverActive
 
 namespace display_change {
 
-// Which cover procedures run, as a stack: sent messages through the two hooks, posted ones
-// through Pump's dispatch. A cover's object goes with its window, so a procedure that returns
-// after its window has gone ran on a destroyed object (which the trapped build does not see).
+// The cover procedures running (for the sent messages the hooks see), and what happened while
+// one ran. A cover's object goes with its window, so a procedure that returns after its window
+// has gone ran on a destroyed object: a use after free that the trapped build does not see.
 std::vector<HWND> running;
-int madeOrDestroyedInside = 0, returnedAfterItsWindow = 0, displayChanges = 0;
+int displayChanges = 0, madeOrDestroyedInside = 0, returnedAfterItsWindow = 0;
 
 LRESULT CALLBACK Enter(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
@@ -168,33 +168,13 @@ LRESULT CALLBACK Leave(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK MakeOrDestroy(int code, WPARAM wParam, LPARAM lParam) {
-  if ((code == HCBT_CREATEWND || code == HCBT_DESTROYWND) && IsCover(reinterpret_cast<HWND>(wParam)))
-    madeOrDestroyedInside += !running.empty();
+  const bool cover = (code == HCBT_CREATEWND || code == HCBT_DESTROYWND) && IsCover(reinterpret_cast<HWND>(wParam));
+  madeOrDestroyedInside += cover && !running.empty();
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Runs this thread's messages until `done` or 5 s.
-template <class Done>
-bool Pump(Done done) {
-  const ULONGLONG end = GetTickCount64() + 5000;
-  MSG message;
-  while (!done()) {
-    if (GetTickCount64() >= end) return false;
-    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      continue;
-    }
-    const bool cover = IsCover(message.hwnd);
-    if (cover) running.push_back(message.hwnd);
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-    if (cover && !running.empty()) running.pop_back();
-  }
-  return true;
-}
-
-// The renderer changes the display mode at its start and at its end; the covers follow the
-// monitors at once, and that may take covers away, the one told of the change among them.
+// The renderer's window goes as it puts the display mode back: the covers follow at once, and
+// may take away the very cover told of the change.
 TEST(BlackMonitors, CoversGoOutsideEveryCoversProcedureWhenTheDisplayChanges) {
   HWND renderer = CreatePlainWindow(0, L"stand-in renderer", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300);
   const HHOOK hooks[] = {SetWindowsHookExW(WH_CALLWNDPROC, Enter, nullptr, GetCurrentThreadId()),
@@ -202,18 +182,19 @@ TEST(BlackMonitors, CoversGoOutsideEveryCoversProcedureWhenTheDisplayChanges) {
                          SetWindowsHookExW(WH_CBT, MakeOrDestroy, nullptr, GetCurrentThreadId())};
   BlackMonitors covers;
   covers.Follow([renderer] { return IsWindowVisible(renderer) ? renderer : nullptr; });
-  ASSERT_TRUE(Pump([] { return Covers().size() == 1; }));
-  // The renderer's window goes as its mode is put back: its cover with it, at once.
+  ASSERT_TRUE(AfterNextTick());
+  ASSERT_EQ(Covers().size(), 1u);
   ShowWindow(renderer, SW_HIDE);
   DEVMODEW mode{};
   mode.dmSize = sizeof mode;
   mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
   mode.dmPelsWidth = 1024, mode.dmPelsHeight = 768, mode.dmBitsPerPel = 32;
   ASSERT_EQ(ChangeDisplaySettingsW(&mode, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
-  EXPECT_TRUE(Pump([] { return Covers().empty(); }));
+  ASSERT_GT(displayChanges, 0) << "no cover was told of the display change";
+  ASSERT_TRUE(AfterNextTick());
   ChangeDisplaySettingsW(nullptr, 0);
   for (HHOOK hook : hooks) UnhookWindowsHookEx(hook);
-  EXPECT_GT(displayChanges, 0) << "no cover was told of the display change";
+  EXPECT_TRUE(Covers().empty());
   EXPECT_EQ(madeOrDestroyedInside, 0) << "covers made or destroyed inside a cover's procedure";
   EXPECT_EQ(returnedAfterItsWindow, 0) << "cover procedures that ran on past their destroyed window";
   DestroyWindow(renderer);
