@@ -123,22 +123,18 @@ TEST(PreviewForm, ShowsNothingInAParentItCannotBecomeAChildOf) {
   HWND area = MakeArea(152, 112);
   const struct {
     const char* name;
-    HWND(WINAPI* setParent)(HWND, HWND);  // null: the real one
+    HWND(WINAPI* setParent)(HWND, HWND);
     HWND parent;
   } cases[] = {
       {"SetParent refused", &RefusingSetParent, area},
       {"SetParent answered, the window not moved", &AnsweringSetParent, area},
-      {"the desktop window as parent", nullptr, GetDesktopWindow()},
+      {"the desktop window as parent", &SetParent, GetDesktopWindow()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    const ReplacedChildWindowCalls replaced({.setParent = c.setParent});
     PreviewForm form;
-    {
-      ChildWindowCalls calls;
-      if (c.setParent) calls.setParent = c.setParent;
-      const ReplacedChildWindowCalls replaced(calls);
-      EXPECT_FALSE(form.PlaceInto(c.parent));
-    }
+    EXPECT_FALSE(form.PlaceInto(c.parent));
     EXPECT_FALSE(IsWindowVisible(form.hwnd()));
     EXPECT_EQ(GetAncestor(form.hwnd(), GA_PARENT), GetDesktopWindow());
     EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_CHILD) << "left a child without a parent";
@@ -167,14 +163,9 @@ LRESULT CALLBACK KillParentAtTheFormsNextMessage(int code, WPARAM wParam, LPARAM
 TEST(PreviewForm, NeverShowsASecondTopLevelPreviewWhenItsParentDiesBeforeItIsShown) {
   dyingParent = MakeArea(200, 150);
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, KillParentAtTheFormsNextMessage, nullptr, GetCurrentThreadId());
+  const ReplacedChildWindowCalls replaced({.setParent = &SetParentThenDie});
   PreviewForm form;
-  bool placed = true;
-  {
-    ChildWindowCalls calls;
-    calls.setParent = &SetParentThenDie;
-    const ReplacedChildWindowCalls replaced(calls);
-    placed = form.PlaceInto(dyingParent);
-  }
+  const bool placed = form.PlaceInto(dyingParent);
   UnhookWindowsHookEx(hook);
   EXPECT_FALSE(IsWindow(dyingParent));
   EXPECT_FALSE(placed);
@@ -205,12 +196,11 @@ TEST(PreviewForm, IsMadeWithItsParentsDpiAwarenessWhereTheSystemHasOne) {
   awareParent = MakeArea(152, 112);
   for (bool systemHasIt : {true, false}) {
     SCOPED_TRACE(systemHasIt ? "Windows 10 1607 or later" : "an older Windows");
-    ChildWindowCalls calls;
-    calls.getWindowDpiAwarenessContext = systemHasIt ? &PerMonitorParent : nullptr;
-    calls.setThreadDpiAwarenessContext = systemHasIt ? &RecordThreadAwareness : nullptr;
     awareness.clear();
     {
-      const ReplacedChildWindowCalls replaced(calls);
+      const ReplacedChildWindowCalls replaced(
+          {.getWindowDpiAwarenessContext = systemHasIt ? &PerMonitorParent : nullptr,
+           .setThreadDpiAwarenessContext = systemHasIt ? &RecordThreadAwareness : nullptr});
       PreviewForm form;
       EXPECT_TRUE(form.PlaceInto(awareParent));
     }
