@@ -28,6 +28,9 @@ class Owned {
     if (handle_) Release(handle_);
     handle_ = handle;
   }
+  // Hands the handle over to an owner outside (the system, once a region is a window's),
+  // without releasing it.
+  Handle HandOver() { return std::exchange(handle_, nullptr); }
 
  private:
   Handle handle_ = nullptr;

@@ -7,16 +7,15 @@
 // up the parent's child (a parent gone meanwhile, or one that refuses a child from us).
 bool MakeChildOf(HWND window, HWND parent);
 
-// The SetParent that MakeChildOf calls: a seam for the refusals Wine never makes. Returns the
-// call it replaces; pass that back to restore it.
-using SetParentCall = HWND(WINAPI*)(HWND child, HWND parent);
-SetParentCall ReplaceSetParentCall(SetParentCall call);
-
-// While it lives, windows this thread makes have the DPI awareness of `parent`: Windows 10
-// and 11 re-parent a window only under a parent of the same awareness (unless the parent's
-// side allows mixed hosting), and a window's awareness is fixed when it is made. Gives the
-// thread its own awareness back at the end. Does nothing where the system has no
-// per-window awareness, or when the parent's cannot be read.
+// While it lives, this thread runs in the DPI awareness of `parent`: the windows it makes get
+// that awareness (a window's is fixed when it is made), and what it measures and moves is in
+// that awareness's coordinates. A child must share its parent's awareness. In one process
+// Windows 10 1703 and later refuse SetParent between two awarenesses (ERROR_INVALID_STATE)
+// unless the parent's side allows mixed hosting; across processes, as with the preview window
+// of Screen Saver Settings, SetParent goes ahead and forces a reset of the DPI awareness of
+// the child's whole process ("Forced reset (of child window's process)", SetParent on
+// learn.microsoft.com). Gives the thread its own awareness back at the end. Does nothing where
+// the system has no per-window awareness, or when the parent's cannot be read.
 class SameDpiAwarenessAs {
  public:
   explicit SameDpiAwarenessAs(HWND parent);
@@ -29,11 +28,26 @@ class SameDpiAwarenessAs {
   DPI_AWARENESS_CONTEXT(WINAPI* setThreadContext_)(DPI_AWARENESS_CONTEXT) = nullptr;
 };
 
-// The two functions SameDpiAwarenessAs calls, looked up in user32 when first needed (null on
-// systems before Windows 10 1607): a seam, since Wine does not enforce the rule above.
-struct DpiAwarenessCalls {
-  DPI_AWARENESS_CONTEXT(WINAPI* getWindowContext)(HWND window) = nullptr;
-  DPI_AWARENESS_CONTEXT(WINAPI* setThreadContext)(DPI_AWARENESS_CONTEXT context) = nullptr;
-};
-DpiAwarenessCalls ReplaceDpiAwarenessCalls(DpiAwarenessCalls calls);
+// A function of user32 looked up by name: null on systems that lack it. A program that named
+// the DPI awareness functions would not start before Windows 10 1607.
+template <class Function>
+Function User32Function(const char* name) {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(user32 ? GetProcAddress(user32, name) : nullptr));
+}
 
+// The calls MakeChildOf and SameDpiAwarenessAs make: a seam for the rules above, which Wine
+// does not keep (it re-parents across awarenesses, and never refuses a parent).
+struct ChildWindowCalls {
+  HWND(WINAPI* setParent)(HWND child, HWND parent) = &SetParent;
+  using GetWindowContext = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND window);
+  GetWindowContext getWindowDpiAwarenessContext =
+      User32Function<GetWindowContext>("GetWindowDpiAwarenessContext");
+  using SetThreadContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT context);
+  SetThreadContext setThreadDpiAwarenessContext =
+      User32Function<SetThreadContext>("SetThreadDpiAwarenessContext");
+};
+
+// Returns the calls it replaces; pass them back to restore them.
+ChildWindowCalls ReplaceChildWindowCalls(ChildWindowCalls calls);

@@ -29,27 +29,26 @@ PreviewForm::PreviewForm()
       lattice_(toolkit::LoadPicture(MAKEINTRESOURCEW(IDB_PREVIEW_LATTICE))) {}
 
 bool PreviewForm::PlaceInto(HWND parent) {
+  // Made, measured and moved in the parent's DPI awareness: the window it hands to /p may be
+  // DPI-unaware or per-monitor aware while this program is system aware, and sizes read in
+  // one awareness are another number of pixels in the other.
+  const SameDpiAwarenessAs parentAwareness(parent);
   RECT area{};
-  int width = 0, height = 0;
-  if (GetWindowRect(parent, &area)) {
-    width = area.right - area.left;
-    height = area.bottom - area.top;
-  }
-  {
-    // Made with the parent's DPI awareness, or Windows may refuse the parent: the window it
-    // hands to /p can be per-monitor aware while this program is system aware.
-    const SameDpiAwarenessAs parentAwareness(parent);
-    if (!Load()) return false;
-  }
+  GetClientRect(parent, &area);  // a parent that is not a window leaves it empty
+  if (!Load()) return false;
   HWND window = hwnd();
   if (!MakeChildOf(window, parent)) return false;
-  MoveWindow(window, 0, 0, width, height, FALSE);
-  Img_Prev.Move({0, 0, toolkit::PixelsToTwips(width), toolkit::PixelsToTwips(height)});
+  MoveWindow(window, 0, 0, area.right, area.bottom, FALSE);
   // A parent that died meanwhile took the form's window with it; showing would load the form
   // again as a second, top-level preview that nothing ends.
   if (!hwnd() || !IsWindow(parent)) return false;
   Show();
   return true;
+}
+
+void PreviewForm::OnResize(int width, int height) {
+  // In the window's own coordinates, whatever awareness it was made in.
+  Img_Prev.Move({0, 0, toolkit::PixelsToTwips(width), toolkit::PixelsToTwips(height)});
 }
 
 void PreviewForm::OnLoad() {

@@ -17,6 +17,8 @@ class PreviewForm final : public toolkit::Form {
 
  private:
   void OnLoad() override;
+  // The picture fills the client area.
+  void OnResize(int width, int height) override;
   bool OnUnload(toolkit::UnloadReason reason) override;
 
   // The order is important: the pictures outlive the images showing them.
@@ -24,8 +26,6 @@ class PreviewForm final : public toolkit::Form {
   toolkit::GdiObject<HBITMAP> lattice_;
   // The form's own picture, at its own size; Img_Prev lies over it.
   toolkit::controls::Image picture_;
-
- public:
   // Stretched over the whole form.
   toolkit::controls::Image Img_Prev;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "toolkit/gdi_object.h"
 #include "toolkit/window.h"
 
 namespace {
@@ -40,8 +41,8 @@ class BlackMonitors::BlackWindow final : public toolkit::Window {
     switch (message) {
       case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;  // a click here must leave the keyboard with the renderer
-      case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once
-        owner_.Refresh();
+      case WM_DISPLAYCHANGE:  // monitors may have moved: follow at once, but not from here
+        owner_.displayChanged_.SetEnabled(true);
         return 0;
       default:
         return Window::HandleMessage(message, wParam, lParam);
@@ -51,8 +52,12 @@ class BlackMonitors::BlackWindow final : public toolkit::Window {
   BlackMonitors& owner_;
 };
 
-BlackMonitors::BlackMonitors() : followTimer_(kFollowMs) {
+BlackMonitors::BlackMonitors() : followTimer_(kFollowMs), displayChanged_(USER_TIMER_MINIMUM) {
   followTimer_.Tick = [this] { Refresh(); };
+  displayChanged_.Tick = [this] {
+    displayChanged_.SetEnabled(false);
+    Refresh();
+  };
 }
 
 BlackMonitors::~BlackMonitors() { Clear(); }
@@ -64,6 +69,7 @@ void BlackMonitors::Follow(std::function<HWND()> findRenderer) {
 
 void BlackMonitors::Clear() {
   followTimer_.SetEnabled(false);
+  displayChanged_.SetEnabled(false);
   Uncover();
 }
 
@@ -79,7 +85,6 @@ void BlackMonitors::Refresh() {
   if (!renderer || !IsWindowVisible(renderer) || !GetWindowRect(renderer, &area)) {
     // The renderer's window has gone: its display mode is restored and the monitors move back,
     // so covers left where they were would lie over the user's desktop until the host ends.
-    // (This may run in a cover's own WM_DISPLAYCHANGE; the cover uses nothing of itself after.)
     Uncover();
     return;
   }
@@ -103,14 +108,14 @@ void BlackMonitors::Cover(const std::vector<ScreenRect>& monitors, const ScreenR
   for (std::size_t i = 0; i < windows_.size(); ++i) {
     const ScreenRect& m = monitors[i];
     // The renderer's part of a monitor it covers in part stays visible.
-    HRGN region = CreateRectRgn(0, 0, m.right - m.left, m.bottom - m.top);
-    HRGN hole = CreateRectRgn(renderer.left - m.left, renderer.top - m.top, renderer.right - m.left,
-                              renderer.bottom - m.top);
-    CombineRgn(region, region, hole, RGN_DIFF);
-    DeleteObject(hole);
+    toolkit::GdiObject<HRGN> region(CreateRectRgn(0, 0, m.right - m.left, m.bottom - m.top));
+    const toolkit::GdiObject<HRGN> hole(CreateRectRgn(renderer.left - m.left, renderer.top - m.top,
+                                                      renderer.right - m.left,
+                                                      renderer.bottom - m.top));
+    CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF);
     HWND window = windows_[i]->hwnd();
     // The hole first: a new cover shown whole, even for a moment, would hide the renderer.
-    if (!SetWindowRgn(window, region, IsWindowVisible(window))) DeleteObject(region);  // the window's on success
+    if (SetWindowRgn(window, region.get(), IsWindowVisible(window))) region.HandOver();
     SetWindowPos(window, HWND_TOPMOST, m.left, m.top, m.right - m.left, m.bottom - m.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
   }

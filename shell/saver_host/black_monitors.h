@@ -39,6 +39,9 @@ class BlackMonitors {
 
   std::function<HWND()> findRenderer_;
   toolkit::Timer followTimer_;
+  // One tick soon after a display change: a cover's own procedure, which hears of it, must
+  // not destroy covers, itself among them.
+  toolkit::Timer displayChanged_;
   std::vector<std::unique_ptr<BlackWindow>> windows_;
   std::vector<ScreenRect> coveredMonitors_;
   ScreenRect coveredRenderer_;

@@ -7,7 +7,7 @@
 #include "shell/settings/music_settings.h"
 
 namespace {
-constexpr DWORD kValueBufferSize = 256;  // values read back are cut to 255 bytes
+constexpr DWORD kValueBufferSize = kIniValueMaxBytes + 1;  // and the NUL
 }
 
 std::string ReadIni(const std::string& section, const std::string& key, const std::string& file) {

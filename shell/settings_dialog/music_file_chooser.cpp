@@ -3,6 +3,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "shell/settings/ini_file.h"
 #include "shell/settings/music_settings.h"
 #include "shell/startup/shell_messages.h"
 #include "toolkit/ansi_path.h"
@@ -47,10 +48,14 @@ std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& folder
   LastResult = chosen;
   if (chosen <= 0) return std::nullopt;
   const std::wstring path(chooser.file, wcsnlen(chooser.file, kMusicFileBufferSize));
-  // "?" in place of the letters would be saved without a word and find nothing next time.
-  std::optional<std::string> kept = toolkit::AnsiPath(path);
+  // "?" in place of the letters, or a name cut where the settings file reads it back, would
+  // be saved without a word and find nothing next time.
+  std::optional<std::string> kept = toolkit::AnsiPath(path, kIniValueMaxBytes);
   if (!kept) {
-    toolkit::ShowMessageBox(std::wstring(kMusicFileNotKeptText) + L"\n" + path, kApplicationTitle,
+    bool lettersHeld = true;
+    toolkit::ToAnsi(path, &lettersHeld);
+    const wchar_t* why = lettersHeld ? kMusicFileNameTooLongText : kMusicFileNotKeptText;
+    toolkit::ShowMessageBox(std::wstring(why) + L"\n" + path, kApplicationTitle,
                             MB_OK | MB_ICONWARNING, owner);
   }
   return kept;

@@ -1,7 +1,8 @@
 #pragma once
 // The open-file dialog in which the user picks the MP3 or WAV file. It is the wide dialog, so
 // that a name outside the ANSI code page comes back whole; the settings file holds ANSI text,
-// so such a name is kept in its short (8.3) form, or refused with a message.
+// so such a name, or one longer than the settings file reads back, is kept in its short (8.3)
+// form, or refused with a message.
 #include <windows.h>
 
 #include <optional>
@@ -25,6 +26,7 @@ inline constexpr wchar_t kMusicFileChooserTitle[] = L"\uFF8C\uFF67\uFF72\uFF99\u
 void PrepareMusicFileRecord(MusicFileRecord& out, HWND owner, const std::string& folder);
 
 // Shows the chooser and waits; the chosen path as the settings file keeps it, or nothing when
-// the user cancelled, the chooser failed, or the name has no form the ANSI code page holds
-// (then a message owned by `owner` has said so). The chooser's result goes to LastResult.
+// the user cancelled, the chooser failed, or the name has no form the ANSI code page holds in
+// the bytes the settings file reads back (then a message owned by `owner` has said so). The
+// chooser's result goes to LastResult.
 std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& folder);

@@ -7,14 +7,12 @@
 
 #include <cwchar>
 
+#include "tests/support/replaced_calls.h"
 #include "toolkit/ansi_path.h"
 
-class NoShortNames {
+class NoShortNames : ReplacedCalls<toolkit::AnsiPathCalls, &toolkit::ReplaceAnsiPathCalls> {
  public:
-  NoShortNames() : real_(toolkit::ReplaceShortPathCall(&LongPathBack)) {}
-  ~NoShortNames() { toolkit::ReplaceShortPathCall(real_); }
-  NoShortNames(const NoShortNames&) = delete;
-  NoShortNames& operator=(const NoShortNames&) = delete;
+  NoShortNames() : ReplacedCalls({.getShortPathName = &LongPathBack}) {}
 
  private:
   static DWORD WINAPI LongPathBack(LPCWSTR longPath, LPWSTR shortPath, DWORD size) {
@@ -23,6 +21,4 @@ class NoShortNames {
     std::wcscpy(shortPath, longPath);
     return length;
   }
-
-  toolkit::ShortPathCall real_;
 };

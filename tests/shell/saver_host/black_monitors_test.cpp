@@ -139,3 +139,60 @@ TEST(BlackMonitors, CoversAroundTheRendererAreTriedUntilMadeStayOnTopNeverActive
 }
 
 }  // namespace
+
+namespace display_change {
+
+// The cover procedures running (for the sent messages the hooks see), and what happened while
+// one ran. A cover's object goes with its window, so a procedure that returns after its window
+// has gone ran on a destroyed object: a use after free that the trapped build does not see.
+std::vector<HWND> running;
+int displayChanges = 0, madeOrDestroyedInside = 0, returnedAfterItsWindow = 0;
+
+LRESULT CALLBACK Enter(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && IsCover(call->hwnd)) {
+    running.push_back(call->hwnd);
+    displayChanges += call->message == WM_DISPLAYCHANGE;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK Leave(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && !running.empty() && running.back() == call->hwnd) {
+    running.pop_back();
+    const bool itsOwnEnd = call->message == WM_DESTROY || call->message == WM_NCDESTROY;
+    returnedAfterItsWindow += !itsOwnEnd && !IsWindow(call->hwnd);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MakeOrDestroy(int code, WPARAM wParam, LPARAM lParam) {
+  const bool cover = (code == HCBT_CREATEWND || code == HCBT_DESTROYWND) && IsCover(reinterpret_cast<HWND>(wParam));
+  madeOrDestroyedInside += cover && !running.empty();
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The renderer's window goes as it puts the display mode back: the covers follow at once, and
+// may take away the very cover told of the change.
+TEST(BlackMonitors, CoversGoOutsideEveryCoversProcedureWhenTheDisplayChanges) {
+  HWND renderer = CreatePlainWindow(0, L"stand-in renderer", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300);
+  const HHOOK hooks[] = {SetWindowsHookExW(WH_CALLWNDPROC, Enter, nullptr, GetCurrentThreadId()),
+                         SetWindowsHookExW(WH_CALLWNDPROCRET, Leave, nullptr, GetCurrentThreadId()),
+                         SetWindowsHookExW(WH_CBT, MakeOrDestroy, nullptr, GetCurrentThreadId())};
+  BlackMonitors covers;
+  covers.Follow([renderer] { return IsWindowVisible(renderer) ? renderer : nullptr; });
+  ASSERT_TRUE(AfterNextTick());
+  ASSERT_EQ(Covers().size(), 1u);
+  ShowWindow(renderer, SW_HIDE);
+  ASSERT_EQ(ChangeDisplaySettingsW(nullptr, 0), DISP_CHANGE_SUCCESSFUL);  // the mode put back
+  ASSERT_GT(displayChanges, 0) << "no cover was told of the display change";
+  ASSERT_TRUE(AfterNextTick());
+  for (HHOOK hook : hooks) UnhookWindowsHookEx(hook);
+  EXPECT_TRUE(Covers().empty());
+  EXPECT_EQ(madeOrDestroyedInside, 0) << "covers made or destroyed inside a cover's procedure";
+  EXPECT_EQ(returnedAfterItsWindow, 0) << "cover procedures that ran on past their destroyed window";
+  DestroyWindow(renderer);
+}
+
+}  // namespace display_change

@@ -1,5 +1,5 @@
 // The settings dialog at 96, 120, 144 and 192 dots per inch: the 96-DPI dialog, only larger.
-// Runs in a Wine prefix of its own (dialog_dpi_test.sh), whose resolution it sets in the
+// Runs in a Wine prefix of its own (tests/shell/run_at_dpi.sh), whose resolution it sets in the
 // registry before each start of Korvane.scr /c and puts back to 96 at the end.
 #include <gtest/gtest.h>
 #include <windows.h>

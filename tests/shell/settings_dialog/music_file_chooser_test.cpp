@@ -7,9 +7,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/settings_dialog/music_file_chooser.h"
 #include "harness/files.h"
+#include "shell/settings/ini_file.h"
 #include "shell/startup/shell_messages.h"
 #include "tests/support/environment.h"
 #include "tests/support/no_short_names.h"
@@ -76,19 +78,36 @@ void CALLBACK ActAsUser(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-TEST(MusicFileChooser, KeepsANameTheCodePageHoldsItsShortFormOrTheEarlierChoiceWithAMessage) {
+// A path of exactly `bytes` bytes in code page 932 in `folder`, ending with a double-byte
+// character; 40 more in a subfolder, so that no name is longer than a file system holds.
+std::wstring PathOfBytes(const std::wstring& folder, size_t bytes) {
+  const std::wstring subfolder = folder + L"\\" + std::wstring(40, L'\u66F2');
+  CreateDirectoryW(subfolder.c_str(), nullptr);
+  const size_t used = toolkit::ToAnsi(subfolder).size() + 1 + 2;
+  return subfolder + L"\\" + std::wstring(bytes - used, L'a') + L'\u66F2';
+}
+
+TEST(MusicFileChooser, KeepsANameTheSettingsFileHoldsItsShortFormOrTheEarlierChoiceWithAMessage) {
   ASSERT_EQ(GetACP(), ExpectedCodePage());
-  // "é" has no code page 932 form, Japanese none in 1252; UTF-8 holds both.
-  const wchar_t* outside = GetACP() == 932 ? L"Korvan\u00E9 \u00E9t\u00E9.mp3" : L"\u591C\u306E\u66F2.mp3";
   TempFolder folder(L"music chooser");
-  for (const wchar_t* name : {L"plain tune.mp3", outside}) {
-    const std::wstring path = folder.File(name);
+  // "é" has no code page 932 form, Japanese none in 1252; UTF-8 holds both.
+  std::vector<std::wstring> paths = {
+      folder.File(L"plain tune.mp3"),
+      folder.File(GetACP() == 932 ? L"Korvan\u00E9 \u00E9t\u00E9.mp3" : L"\u591C\u306E\u66F2.mp3")};
+  if (GetACP() == 932) {
+    // Read back whole, and cut inside its last character.
+    paths.push_back(PathOfBytes(folder.path(), kIniValueMaxBytes));
+    paths.push_back(PathOfBytes(folder.path(), kIniValueMaxBytes + 1));
+  }
+  for (const std::wstring& path : paths) {
     ASSERT_TRUE(WriteBytes(path, "ID3"));
-    bool holds = false;
-    const std::string ansi = toolkit::ToAnsi(path, &holds);
+    bool lettersHeld = false;
+    const std::string ansi = toolkit::ToAnsi(path, &lettersHeld);
+    const bool holds = lettersHeld && ansi.size() <= kIniValueMaxBytes;
     for (bool shortNames : {true, false}) {
-      if (holds && shortNames) continue;  // a name the code page holds is never shortened
-      SCOPED_TRACE(Utf8(name) + (shortNames ? ", short names" : ", no short names"));
+      if (holds && shortNames) continue;  // a name the settings file holds is never shortened
+      SCOPED_TRACE(Utf8(path) + " (" + std::to_string(ansi.size()) + " bytes)" +
+                   (shortNames ? ", short names" : ", no short names"));
       user = ChooserUser{path, L"", 0};
       auto volume = shortNames ? nullptr : std::make_unique<NoShortNames>();
       const UINT_PTR timer = SetTimer(nullptr, 0, 50, ActAsUser);
@@ -101,11 +120,13 @@ TEST(MusicFileChooser, KeepsANameTheCodePageHoldsItsShortFormOrTheEarlierChoiceW
       } else if (shortNames) {
         ASSERT_TRUE(kept.has_value()) << Utf8(user.message);
         EXPECT_NE(*kept, ansi);
+        EXPECT_LE(kept->size(), kIniValueMaxBytes);
         EXPECT_NE(GetFileAttributesA(kept->c_str()), INVALID_FILE_ATTRIBUTES) << *kept << " reaches nothing";
         EXPECT_EQ(Utf8(user.message), "");
       } else {
         EXPECT_FALSE(kept.has_value()) << "\"" << kept.value_or("") << "\" would be saved and find nothing";
-        EXPECT_EQ(Utf8(user.message), Utf8(std::wstring(kMusicFileNotKeptText) + L"\n" + path));
+        const wchar_t* why = lettersHeld ? kMusicFileNameTooLongText : kMusicFileNotKeptText;
+        EXPECT_EQ(Utf8(user.message), Utf8(std::wstring(why) + L"\n" + path));
       }
     }
   }
