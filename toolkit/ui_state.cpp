@@ -16,6 +16,26 @@ WORD UiStateAfter(WORD state, WPARAM change) {
   return state;
 }
 
+LRESULT UiState::Handle(HWND window, UINT message, WPARAM change, const std::function<void()>& changed) {
+  if (message == WM_QUERYUISTATE) return flags_;
+  if (message == WM_CHANGEUISTATE) {
+    HWND parent = GetAncestor(window, GA_PARENT);
+    if (parent && parent != GetDesktopWindow()) {
+      SendMessageW(parent, WM_CHANGEUISTATE, change, 0);
+    } else if (UiStateAfter(flags_, change) != flags_) {
+      SendMessageW(window, WM_UPDATEUISTATE, change, 0);
+    }
+    return 0;
+  }
+  const WORD before = flags_;
+  flags_ = UiStateAfter(flags_, change);
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    SendMessageW(child, WM_UPDATEUISTATE, change, 0);
+  }
+  if (flags_ != before && changed) changed();
+  return 0;
+}
+
 WPARAM UiStateChangeForKey(UINT message, WPARAM key) {
   if (message == WM_SYSKEYDOWN && key == VK_MENU) return MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL);
   if (message != WM_KEYDOWN) return 0;

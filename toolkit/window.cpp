@@ -1,7 +1,5 @@
 #include "toolkit/window.h"
 
-#include <windowsx.h>
-
 #include <utility>
 
 #include "toolkit/accessible_window.h"
@@ -22,29 +20,6 @@ bool Register(const wchar_t* className, UINT classStyle, WNDPROC procedure) {
   // Made once; the windows after the first find it there.
   return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
-
-void Fill(HDC dc, const RECT& area, COLORREF colour) {
-  if (area.right <= area.left || area.bottom <= area.top) return;
-  Brush brush(CreateSolidBrush(ScreenColour(colour)));
-  FillRect(dc, &area, brush.get());
-}
-
-// `button` 0 takes the buttons held instead.
-MouseEvent MouseEventOf(int button, WPARAM keys, LPARAM position) {
-  MouseEvent event{button, 0, GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-  if (!button) {
-    event.button = ((keys & MK_LBUTTON) ? kLeftButton : 0) | ((keys & MK_RBUTTON) ? kRightButton : 0) |
-                   ((keys & MK_MBUTTON) ? kMiddleButton : 0);
-  }
-  event.shift = ((keys & MK_SHIFT) ? kShift : 0) | ((keys & MK_CONTROL) ? kControl : 0) |
-                (GetKeyState(VK_MENU) < 0 ? kAlt : 0);
-  return event;
-}
-
-// The button messages come in threes (down, up, double-click) for the left, right and middle
-// buttons in turn, as the buttons' bits do.
-int ButtonOf(UINT message) { return 1 << ((message - WM_LBUTTONDOWN) / 3); }
-bool IsDoubleClick(UINT message) { return (message - WM_LBUTTONDOWN) % 3 == 2; }
 
 }  // namespace
 
@@ -115,13 +90,13 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == DefaultActionMessage()) return RunDefaultAction(*this, wParam);
+  if (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) return HandleMouse(message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      if (dc) PaintContent(dc);
+      if (HDC dc = BeginPaint(window_, &paint)) PaintContent(dc);
       EndPaint(window_, &paint);
       return 0;
     }
@@ -131,47 +106,51 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       // A window not yet sized, or minimised, has nothing to draw.
       if (LOWORD(lParam) == 0 || HIWORD(lParam) == 0) return 0;
-      if (image_) ResizeImage(LOWORD(lParam), HIWORD(lParam));
+      if (image_) image_.Resize(LOWORD(lParam), HIWORD(lParam), background_);
       OnResize(LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_SETCURSOR:
       if (ShowPointer(wParam, lParam)) return TRUE;
       break;
-    case WM_MOUSEMOVE:
-      OnMouseMove(MouseEventOf(0, wParam, lParam));
-      return 0;
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
-      Press(message, wParam, lParam);
-      return 0;
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-      Release(message, wParam, lParam);
-      return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window_) controls_.ForgetPress();
       break;
-    case WM_SETFOCUS:
-      // The system tells screen readers of a window taking the focus (EVENT_OBJECT_FOCUS);
-      // a second notice from here would have them say it twice.
-      OnGotFocus();
-      break;
-    case WM_KILLFOCUS:
-      OnLostFocus();
-      break;
-    case WM_GETDLGCODE:
-      return DialogCode(reinterpret_cast<const MSG*>(lParam));
-    case WM_KEYDOWN:
-      if (OnKeyDown(static_cast<UINT>(wParam), (lParam & (1 << 30)) != 0)) return 0;
-      break;
-    case WM_CHANGEUISTATE: case WM_UPDATEUISTATE: case WM_QUERYUISTATE:
-      return HandleUiState(message, wParam);
     case WM_GETOBJECT:
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerGetObject(wParam);
       break;
     default:
+      return HandleKeyboard(message, wParam, lParam);
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    // The system tells screen readers of a window taking the focus (EVENT_OBJECT_FOCUS); a
+    // second notice from here would have them say it twice.
+    case WM_SETFOCUS: OnGotFocus(); break;
+    case WM_KILLFOCUS: OnLostFocus(); break;
+    case WM_GETDLGCODE: return DialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+      if (OnKeyDown(static_cast<UINT>(wParam), (lParam & (1 << 30)) != 0)) return 0;
+      break;
+    case WM_CHANGEUISTATE: case WM_UPDATEUISTATE: case WM_QUERYUISTATE:
+      return uiState_.Handle(window_, message, wParam, [this] { Refresh(); });
+    default:
       break;
   }
   return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::HandleMouse(UINT message, WPARAM keys, LPARAM position) {
+  if (message == WM_MOUSEMOVE) {
+    OnMouseMove(MouseEventOf(0, keys, position));
+  } else if (IsButtonUp(message)) {
+    Release(message, keys, position);
+  } else {
+    Press(message, keys, position);
+  }
+  return 0;
 }
 
 void Window::Refresh() {
@@ -181,34 +160,18 @@ void Window::Refresh() {
 
 HDC Window::ImageDc() {
   RECT client{};
-  if (!image_ && window_ && GetClientRect(window_, &client)) ResizeImage(client.right, client.bottom);
-  return image_.get();
+  if (!image_ && window_ && GetClientRect(window_, &client)) image_.Resize(client.right, client.bottom, background_);
+  return image_.dc();
 }
 
 void Window::ClearImage() {
-  if (HDC dc = ImageDc()) Fill(dc, RECT{0, 0, imageSize_.cx, imageSize_.cy}, background_);
+  ImageDc();
+  image_.Fill(background_);
 }
 
 void Window::SetOpaque(bool opaque) {
   opaque_ = opaque;
   Refresh();
-}
-
-void Window::ResizeImage(int width, int height) {
-  // A minimised window keeps the image it will show again.
-  if (width <= 0 || height <= 0 || (width == imageSize_.cx && height == imageSize_.cy)) return;
-  MemoryDc resized(CreateCompatibleDC(nullptr));
-  GdiObject<HBITMAP> bitmap = CreateTrueColourBitmap(width, height);
-  if (!resized || !bitmap) return;  // the old image stays as it was
-  SelectedObject selection(resized.get(), bitmap.get());
-  // What fits of the old image is kept, the rest is the background.
-  Fill(resized.get(), RECT{0, 0, width, height}, background_);
-  if (image_) BitBlt(resized.get(), 0, 0, imageSize_.cx, imageSize_.cy, image_.get(), 0, 0, SRCCOPY);
-  selection_ = SelectedObject();
-  bitmap_ = std::move(bitmap);
-  image_ = std::move(resized);
-  selection_ = std::move(selection);
-  imageSize_ = SIZE{width, height};
 }
 
 void Window::PaintContent(HDC dc) {
@@ -217,12 +180,12 @@ void Window::PaintContent(HDC dc) {
   if (!opaque_) {
     PaintParentBackground(dc);
   } else if (image_) {
-    BitBlt(dc, 0, 0, imageSize_.cx, imageSize_.cy, image_.get(), 0, 0, SRCCOPY);
+    image_.CopyTo(dc);
   } else {
-    Fill(dc, client, background_);
+    FillArea(dc, client, background_);
   }
   controls_.Paint(dc);
-  if (GetFocus() == window_ && FocusCuesShown()) PaintFocusCue(dc);
+  if (GetFocus() == window_ && uiState_.FocusCuesShown()) PaintFocusCue(dc);
 }
 
 Accessibility Window::Describe() const {
@@ -241,29 +204,6 @@ void Window::Announce(DWORD event) const {
 LRESULT Window::AnswerGetObject(WPARAM wParam) {
   if (!accessible_) accessible_ = new AccessibleWindow(*this);
   return LresultFromObject(IID_IAccessible, wParam, accessible_);
-}
-
-// Windows' own handling, kept here whatever the system does with these messages: a child
-// asks its parent, the top-level window changes itself and passes the change down.
-LRESULT Window::HandleUiState(UINT message, WPARAM change) {
-  if (message == WM_QUERYUISTATE) return uiState_;
-  if (message == WM_CHANGEUISTATE) {
-    HWND parent = GetAncestor(window_, GA_PARENT);
-    if (parent && parent != GetDesktopWindow()) {
-      SendMessageW(parent, WM_CHANGEUISTATE, change, 0);
-    } else if (UiStateAfter(uiState_, change) != uiState_) {
-      SendMessageW(window_, WM_UPDATEUISTATE, change, 0);
-    }
-    return 0;
-  }
-  const WORD state = UiStateAfter(uiState_, change);
-  const bool changed = state != uiState_;
-  uiState_ = state;
-  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    SendMessageW(child, WM_UPDATEUISTATE, change, 0);
-  }
-  if (changed) Refresh();
-  return 0;
 }
 
 void Window::PaintParentBackground(HDC dc) const {

@@ -12,7 +12,9 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/colour.h"
 #include "toolkit/gdi_object.h"
+#include "toolkit/kept_image.h"
 #include "toolkit/mouse_event.h"
+#include "toolkit/ui_state.h"
 #include "toolkit/windowless_controls.h"
 
 namespace toolkit {
@@ -88,7 +90,7 @@ class Window {
   void Announce(DWORD event) const;
   // The focus rectangle shows: the keyboard has been used in the window's top-level window
   // since it opened, or the system shows keyboard cues always.
-  bool FocusCuesShown() const { return (uiState_ & UISF_HIDEFOCUS) == 0; }
+  bool FocusCuesShown() const { return uiState_.FocusCuesShown(); }
 
   // The client area has a new size, not empty, in pixels; the kept image has it already.
   virtual void OnResize(int /*width*/, int /*height*/) {}
@@ -112,9 +114,10 @@ class Window {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void PaintContent(HDC dc);
   LRESULT AnswerGetObject(WPARAM wParam);
-  LRESULT HandleUiState(UINT message, WPARAM change);
+  LRESULT HandleMouse(UINT message, WPARAM keys, LPARAM position);
+  // The focus, the keys and the keyboard cues.
+  LRESULT HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintParentBackground(HDC dc) const;
-  void ResizeImage(int width, int height);
   void Press(UINT message, WPARAM keys, LPARAM position);
   void Release(UINT message, WPARAM keys, LPARAM position);
   bool ShowPointer(WPARAM wParam, LPARAM lParam) const;
@@ -124,13 +127,9 @@ class Window {
   COLORREF background_ = kSystemColourFlag | COLOR_BTNFACE;
   bool opaque_ = true;
   HCURSOR pointer_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  // The order is important: the bitmap is put back out of the DC before either is deleted.
-  MemoryDc image_;
-  GdiObject<HBITMAP> bitmap_;
-  SelectedObject selection_;
-  SIZE imageSize_{0, 0};
+  KeptImage image_;
   WindowlessControls controls_{window_};
-  WORD uiState_ = 0;  // UISF_ flags: the keyboard cues hidden
+  UiState uiState_;
   AccessibleWindow* accessible_ = nullptr;  // made when first asked for, released as the window goes
 };
 
