@@ -10,7 +10,7 @@
 #include "shell/settings_dialog/settings_dialog_entry.h"
 #include "shell/settings/settings_file.h"
 #include "shell/startup/renderer_file.h"
-#include "shell/startup/shell_messages.h"
+#include "shell/resources/messages.h"
 #include "shell/startup/startup.h"
 #include "shell/startup/startup_state.h"
 #include "toolkit/message_box.h"

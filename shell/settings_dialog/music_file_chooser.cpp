@@ -5,7 +5,7 @@
 
 #include "shell/settings/ini_file.h"
 #include "shell/settings/music_settings.h"
-#include "shell/startup/shell_messages.h"
+#include "shell/resources/messages.h"
 #include "toolkit/ansi_path.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/message_box.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/startup/shell_messages.h"
+#include "shell/resources/messages.h"
 #include "toolkit/message_box.h"
 
 void ShowSettingsNotSaved(HWND owner, SettingsSaved saved) {

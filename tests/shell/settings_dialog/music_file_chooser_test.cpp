@@ -12,7 +12,7 @@
 #include "shell/settings_dialog/music_file_chooser.h"
 #include "harness/files.h"
 #include "shell/settings/ini_file.h"
-#include "shell/startup/shell_messages.h"
+#include "shell/resources/messages.h"
 #include "tests/support/environment.h"
 #include "tests/support/no_short_names.h"
 #include "toolkit/ansi_path.h"
