@@ -158,20 +158,21 @@ HRESULT AccessibleWindow::Answer(const VARIANT& child, AboutSelf self, AboutCont
   return result;
 }
 
-HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name) {
-  if (name) *name = nullptr;
+HRESULT AccessibleWindow::TextOf(const VARIANT& child, BSTR* out, std::wstring Accessibility::*field,
+                                 HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*)) const {
+  if (out) *out = nullptr;
   return Answer(
-      child, [&](const Accessibility& about) { return Text(about.name, name); },
-      [&](const Part&, const Accessibility& about) { return Text(about.name, name); },
-      [&](IAccessible& object) { return object.get_accName(ChildId(CHILDID_SELF), name); });
+      child, [&](const Accessibility& about) { return Text(about.*field, out); },
+      [&](const Part&, const Accessibility& about) { return Text(about.*field, out); },
+      [&](IAccessible& object) { return (object.*ask)(ChildId(CHILDID_SELF), out); });
+}
+
+HRESULT AccessibleWindow::get_accName(VARIANT child, BSTR* name) {
+  return TextOf(child, name, &Accessibility::name, &IAccessible::get_accName);
 }
 
 HRESULT AccessibleWindow::get_accValue(VARIANT child, BSTR* value) {
-  if (value) *value = nullptr;
-  return Answer(
-      child, [&](const Accessibility& about) { return Text(about.value, value); },
-      [&](const Part&, const Accessibility& about) { return Text(about.value, value); },
-      [&](IAccessible& object) { return object.get_accValue(ChildId(CHILDID_SELF), value); });
+  return TextOf(child, value, &Accessibility::value, &IAccessible::get_accValue);
 }
 
 HRESULT AccessibleWindow::get_accRole(VARIANT child, VARIANT* role) {
@@ -209,11 +210,7 @@ HRESULT AccessibleWindow::get_accState(VARIANT child, VARIANT* state) {
 }
 
 HRESULT AccessibleWindow::get_accDefaultAction(VARIANT child, BSTR* action) {
-  if (action) *action = nullptr;
-  return Answer(
-      child, [&](const Accessibility& about) { return Text(about.defaultAction, action); },
-      [&](const Part&, const Accessibility& about) { return Text(about.defaultAction, action); },
-      [&](IAccessible& object) { return object.get_accDefaultAction(ChildId(CHILDID_SELF), action); });
+  return TextOf(child, action, &Accessibility::defaultAction, &IAccessible::get_accDefaultAction);
 }
 
 HRESULT AccessibleWindow::accDoDefaultAction(VARIANT child) {

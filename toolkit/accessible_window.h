@@ -7,6 +7,10 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <string>
+
+#include "toolkit/accessibility.h"
+
 namespace toolkit {
 
 class Window;
@@ -60,6 +64,10 @@ class AccessibleWindow final : public IAccessible {
   // window, which its own object answers.
   template <class AboutSelf, class AboutControl, class AboutWindow>
   HRESULT Answer(const VARIANT& child, AboutSelf self, AboutControl control, AboutWindow window) const;
+  // A text property: `field` of what the window or its control says, or what the child
+  // window's object answers to `ask`.
+  HRESULT TextOf(const VARIANT& child, BSTR* out, std::wstring Accessibility::*field,
+                 HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*)) const;
 
   LONG references_ = 1;
   Window* window_;

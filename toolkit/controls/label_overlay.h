@@ -6,6 +6,7 @@
 // controls under it, so their mouse behaviour stays their own and never moves the focus.
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 
 #include "toolkit/controls/label.h"
@@ -18,6 +19,11 @@ class LabelOverlay : public Window {
  public:
   // A screen reader sees the overlay whole, not the controls under it.
   bool ShowsParts() const override { return false; }
+  // A screen reader's default action is the control's one action.
+  bool DoDefaultAction() override {
+    Act();
+    return true;
+  }
 
  protected:
   LabelOverlay() = default;
@@ -27,6 +33,13 @@ class LabelOverlay : public Window {
   bool CreateOver(Window& parent, const Label& caption,
                   std::initializer_list<const WindowlessControl*> others, bool tabStop);
   const Label& Caption() const { return *caption_; }
+  // What the keys and a screen reader do: raises the control's event.
+  virtual void Act() = 0;
+  // Raises an event from a copy: the handler may replace it.
+  static void Raise(const std::function<void()>& event) {
+    auto handler = event;
+    if (handler) handler();
+  }
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The focus rectangle comes and goes with the focus.

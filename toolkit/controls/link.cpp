@@ -12,11 +12,6 @@ Accessibility Link::Describe() const {
           .states = STATE_SYSTEM_LINKED, .defaultAction = kJumpAction};
 }
 
-bool Link::DoDefaultAction() {
-  RaiseOpen();
-  return true;
-}
-
 // Enter opens the link instead of going to the dialog's default button.
 LRESULT Link::DialogCode(const MSG* message) {
   return message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
@@ -24,13 +19,8 @@ LRESULT Link::DialogCode(const MSG* message) {
 
 bool Link::OnKeyDown(UINT key, bool repeated) {
   if (key != VK_RETURN && key != VK_SPACE) return false;
-  if (!repeated) RaiseOpen();
+  if (!repeated) Act();
   return true;
-}
-
-void Link::RaiseOpen() {
-  auto handler = Open;  // a copy: the handler may replace it
-  if (handler) handler();
 }
 
 }  // namespace toolkit::controls

@@ -26,15 +26,13 @@ class Link : public LabelOverlay {
   std::function<void()> Open;
 
   Accessibility Describe() const override;
-  bool DoDefaultAction() override;
 
  protected:
+  void Act() override { Raise(Open); }
   LRESULT DialogCode(const MSG* message) override;
   bool OnKeyDown(UINT key, bool repeated) override;
 
  private:
-  void RaiseOpen();
-
   std::wstring address_;
 };
 

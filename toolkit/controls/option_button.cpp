@@ -56,11 +56,6 @@ Accessibility OptionButton::Describe() const {
           .defaultAction = kCheckAction};
 }
 
-bool OptionButton::DoDefaultAction() {
-  RaiseChoose();
-  return true;
-}
-
 LRESULT OptionButton::DialogCode(const MSG*) { return DLGC_WANTARROWS; }
 
 bool OptionButton::OnKeyDown(UINT key, bool repeated) {
@@ -70,19 +65,14 @@ bool OptionButton::OnKeyDown(UINT key, bool repeated) {
   if (step != 0 && group_) {
     OptionButton& next = group_->Next(*this, step);
     SetFocus(next.hwnd());
-    next.RaiseChoose();
+    next.Act();
     return true;
   }
   if (key == VK_SPACE) {
-    if (!repeated) RaiseChoose();
+    if (!repeated) Act();
     return true;
   }
   return false;
-}
-
-void OptionButton::RaiseChoose() {
-  auto handler = Choose;  // a copy: the handler may replace it
-  if (handler) handler();
 }
 
 }  // namespace toolkit::controls

@@ -51,15 +51,13 @@ class OptionButton : public LabelOverlay {
   std::function<void()> Choose;
 
   Accessibility Describe() const override;
-  bool DoDefaultAction() override;
 
  protected:
+  void Act() override { Raise(Choose); }
   LRESULT DialogCode(const MSG* message) override;
   bool OnKeyDown(UINT key, bool repeated) override;
 
  private:
-  void RaiseChoose();
-
   OptionGroup* group_ = nullptr;
   bool chosen_ = false;
 };
