@@ -77,6 +77,8 @@ class AccessibleWindow final : public IAccessible {
 // screen reader's call must not wait while the action runs (it may show a modal dialog).
 // wParam: the child's number, 0 for the window itself.
 UINT DefaultActionMessage();
+// False for every message while the system gave that message no number.
+inline bool IsDefaultActionMessage(UINT message) { return message != 0 && message == DefaultActionMessage(); }
 // The window's side of that message: runs the default action of the window (child 0) or of
 // the windowless control numbered `child`; false when there was none.
 bool RunDefaultAction(Window& window, WPARAM child);

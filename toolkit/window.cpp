@@ -89,7 +89,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == DefaultActionMessage()) return RunDefaultAction(*this, wParam);
+  if (IsDefaultActionMessage(message)) return RunDefaultAction(*this, wParam);
   if (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) return HandleMouse(message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND:

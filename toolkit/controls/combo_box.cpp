@@ -75,7 +75,7 @@ bool ComboBox::DoDefaultAction() {
 }
 
 LRESULT ComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_GETOBJECT || message == DefaultActionMessage()) {
+  if (message == WM_GETOBJECT || IsDefaultActionMessage(message)) {
     return Window::HandleMessage(message, wParam, lParam);
   }
   return DefaultHandling(message, wParam, lParam);
