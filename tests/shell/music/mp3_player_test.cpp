@@ -1,7 +1,7 @@
 // An MP3 file played and repeated by Wine's own MPEGVideo device, heard in the bench's capture.
 #include "shell/music/mp3_player.h"
 
-#include "tests/shell/music/command_recorder.h"
+#include "harness/mci_recorder.h"
 #include "tests/shell/music/player_test.h"
 
 namespace {
@@ -39,7 +39,7 @@ class Mp3Player : public PlayerTest {
 };
 
 TEST_F(Mp3Player, OpeningPlaysTheFileUnderItsAliasAndClosingSilencesIt) {
-  CommandRecorder recorder;
+  MciRecorder recorder;
   const std::uint64_t start = capture.FramesNow();
   MP3_Open();
   EXPECT_EQ(recorder.Commands(),
@@ -59,7 +59,7 @@ TEST_F(Mp3Player, OpeningPlaysTheFileUnderItsAliasAndClosingSilencesIt) {
 TEST_F(Mp3Player, AnEndedFileIsPlayedAgainFromItsStartWithinAboutASecond) {
   const std::uint64_t start = capture.FramesNow();
   MP3_Open();
-  CommandRecorder recorder;
+  MciRecorder recorder;
   int restarts = 0;
   // The host's one-second timer, for long enough to hear the file three times or more.
   for (int tick = 0; tick < 7; ++tick) {
@@ -158,7 +158,7 @@ TEST_F(Mp3Player, AFileThatCannotBePlayedFailsSilentlyAndTheTicksStayHarmless) {
   const std::uint64_t start = capture.FramesNow();
   for (const Case& c : cases) {
     BGM_File = c.path;
-    CommandRecorder recorder;
+    MciRecorder recorder;
     MP3_Open();
     if (c.sendsNothing) {
       EXPECT_TRUE(recorder.sent.empty()) << c.what;
