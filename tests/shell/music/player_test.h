@@ -18,6 +18,10 @@
 
 // Sound reaches the capture a little after it is started or stopped.
 constexpr unsigned kHearTimeoutMs = 8000;
+// A sound's edges in the capture: its 10 ms blocks, and a quiet start or end of the tone.
+constexpr double kCaptureEdgeSeconds = 0.03;
+// The longest the sound system went without sound it should have played, on a loaded run.
+constexpr double kStarvedSeconds = 0.3;
 
 class PlayerTest : public ::testing::Test {
  protected:
