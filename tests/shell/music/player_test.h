@@ -22,7 +22,7 @@ constexpr unsigned kHearTimeoutMs = 8000;
 constexpr double kCaptureEdgeSeconds = 0.03;
 // How much later a starved sound system may play what follows: about twice the worst
 // measured here on loaded runs (the whole test command beside other builds, load average 4.5
-// to 6 on two cores): 0.53 s of silence inside an MP3 play, and WAV tones 0.30 s late. (With
+// to 6 on two cores): 0.53 s of silence inside an MP3 play, and WAV tones 0.46 s late. (With
 // yet another build running, load 8 and more, the sound system dropped whole stretches of
 // sound: no bound holds there.)
 constexpr double kStarvedSeconds = 1.0;
