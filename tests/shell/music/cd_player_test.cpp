@@ -7,8 +7,8 @@
 #include "harness/scripted_cd_drive.h"
 #include "shell/music/mci_calls.h"
 #include "shell/music/mci_command.h"
-#include "tests/support/replaced_calls.h"
 #include "shell/settings/music_settings.h"
+#include "tests/support/replaced_calls.h"
 
 namespace {
 

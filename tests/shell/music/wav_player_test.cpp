@@ -101,7 +101,8 @@ TEST_F(WavPlayer, PlaysTheFileOverAndOverUntilStopped) {
   for (std::size_t i = 0; i + 1 < runs.size(); ++i) {  // the last tone may be cut by the stop
     const double heard = HeardBetween(peaks, runs[i].start, runs[i].start + runs[i].length).seconds;
     const double spacing = runs[i + 1].start - runs[i].start;
-    std::printf("tone %zu at %.2f s, %.2f s of it, the next %.2f s later\n", i, runs[i].start, heard, spacing);
+    std::printf("tone %zu at %.2f s, %.2f s of it, the next %.2f s later\n", i, runs[i].start, heard,
+                spacing);
     EXPECT_GE(heard, kToneSeconds - kCaptureEdgeSeconds) << "tone " << i;
     EXPECT_LE(heard, kToneSeconds + 0.1) << "tone " << i;
     EXPECT_GE(spacing, kFileSeconds - kCaptureEdgeSeconds) << "tone " << i + 1 << " came early";

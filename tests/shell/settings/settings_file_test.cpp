@@ -103,7 +103,9 @@ TEST_F(IniFile, AWriteToAFolderNamedLikeTheFileOrIntoAMissingFolderFailsSilently
 TEST_F(IniFile, AWriteIntoAReadOnlyFolderFailsSilentlyAndChangesNothing) {
   const std::wstring readOnly = KORVANE_READONLY_DIR L"\\with-renderer";
   const std::wstring target = readOnly + L"\\Korvane.ini";
-  if (GetFileAttributesW(KORVANE_READONLY_DIR) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "this machine may not mount";
+  if (GetFileAttributesW(KORVANE_READONLY_DIR) == INVALID_FILE_ATTRIBUTES) {
+    GTEST_SKIP() << "this machine may not mount";
+  }
   const std::string before = ReadBytes(target);
   ASSERT_FALSE(before.empty()) << "the read-only folder holds no settings file";
   LastResult = 12345;
