@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -143,16 +142,17 @@ TEST(SaverHostTimers, RepeatTheMp3PollTheCdWatchTheRendererAndFollowItEachAtItsI
     ASSERT_GT(logged.Count(host.tickCommand), kRepeats) << host.tickCommand;
     ExpectInterval(host.tickCommand, logged.commands.at(host.tickCommand), host.intervalMs);
     // The renderer watch: the timer whose tick closed the music as the window went. The
-    // covers' follow: the one other timer on the host's thread.
+    // covers' follow: the busiest other timer on the host's thread.
     ASSERT_EQ(logged.Count(host.close), 1u) << "the music was not closed as the renderer's window went";
     const std::string watch = logged.sentBy.at(host.close);
-    std::set<std::string> others;
+    const std::vector<double>* follow = nullptr;
     for (const auto& [timer, times] : logged.ticks) {
-      if (timer != watch && timer != logged.sentBy.at(host.tickCommand)) others.insert(timer);
+      if (timer == watch || timer == logged.sentBy.at(host.tickCommand)) continue;
+      if (!follow || times.size() > follow->size()) follow = &times;
     }
-    ASSERT_EQ(others.size(), 1u) << "timers besides the music's and the watch";
+    ASSERT_NE(follow, nullptr) << "no timer follows the renderer";
     const std::vector<double>& watchTicks = logged.ticks.at(watch);
-    const std::vector<double>& followTicks = logged.ticks.at(*others.begin());
+    const std::vector<double>& followTicks = *follow;
     ASSERT_GT(watchTicks.size(), kRepeats);
     ExpectInterval("renderer watch", watchTicks, 500);
     ASSERT_GT(followTicks.size(), 4 * kRepeats);
