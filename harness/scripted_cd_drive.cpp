@@ -1,13 +1,10 @@
 #include "harness/scripted_cd_drive.h"
 
 #include <cstdio>
-#include <cstring>
-
-#include "shell/music/mci_command.h"
+#include <cstdlib>
 
 namespace {
 
-ScriptedCdDrive* current = nullptr;
 const char kStatusPosition[] = "status cdaudio position track ";
 const char kPlayFrom[] = "play cdaudio from ";
 
@@ -19,34 +16,8 @@ std::string TrackStart(int track) {
   return text;
 }
 
-ScriptedCdDrive::ScriptedCdDrive() {
-  current = this;
-  MciSendString = &ScriptedCdDrive::Receive;
-}
-
-ScriptedCdDrive::~ScriptedCdDrive() {
-  MciSendString = mciSendStringA;
-  current = nullptr;
-}
-
-std::vector<std::string> ScriptedCdDrive::Commands() const {
-  std::vector<std::string> commands;
-  for (const Sent& s : sent) commands.push_back(s.command);
-  return commands;
-}
-
-MCIERROR WINAPI ScriptedCdDrive::Receive(LPCSTR command, LPSTR reply, UINT capacity, HWND) {
-  ScriptedCdDrive& drive = *current;
-  drive.sent.push_back({command, reply != nullptr, capacity});
-  if (drive.onCommand) drive.onCommand(command);
-  const Answer answer = drive.Respond(command);
-  if (reply && capacity > 0 && !answer.reply.empty()) {
-    const std::size_t n = answer.reply.size() < capacity ? answer.reply.size() : capacity;
-    std::memcpy(reply, answer.reply.data(), n);
-    if (n < capacity) reply[n] = '\0';
-  }
-  return answer.code;
-}
+ScriptedCdDrive::ScriptedCdDrive()
+    : MciRecorder([this](const std::string& command) { return Respond(command); }) {}
 
 ScriptedCdDrive::Answer ScriptedCdDrive::Respond(const std::string& command) {
   if (auto scripted = script.find(command); scripted != script.end()) return scripted->second;

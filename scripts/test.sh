@@ -39,6 +39,9 @@ if [ $# -eq 0 ]; then
   fuzzing=$!
 fi
 status=0
+# A fixture that has to skip cases on this machine leaves a note (BUILD/*.skipped), printed at
+# the end.
+rm -f "$build"/*.skipped
 # ctest takes the bench's lanes from BENCH_DIR (tests/bench_lanes.cmake).
 (cd "$build" && ctest --output-on-failure --timeout 600 -j "$lanes" "$@") ||
   status=$?
@@ -48,6 +51,9 @@ if [ -n "$fuzzing" ]; then
   wait "$fuzzing" || status=1
   cat "$build/fuzz.log"
 fi
+for note in "$build"/*.skipped; do
+  if [ -e "$note" ]; then echo "test.sh: SKIPPED $(cat "$note")"; fi
+done
 echo "test.sh: build and Wine prefixes $built s, bench $((up - built)) s, tests $((tested - up)) s," \
   "then fuzzing $((SECONDS - tested)) s more; $SECONDS s in all"
 exit $status

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
+#include "shell/music/mci_calls.h"
 #include "shell/music/mci_text.h"
 #include "shell/settings/music_settings.h"
 #include "toolkit/ansi_text.h"
 
-MciSendStringFunction MciSendString = mciSendStringA;
 std::string MCI_Reply;
 
 namespace {
+
+MciCalls calls;
 
 constexpr unsigned kReplyCapacity = 512;
 constexpr unsigned kErrorTextCapacity = 256;
@@ -19,14 +21,20 @@ char errorTextBuffer[kErrorTextCapacity];
 
 }  // namespace
 
+MciCalls ReplaceMciCalls(MciCalls replacement) {
+  const MciCalls previous = calls;
+  calls = replacement;
+  return previous;
+}
+
 std::int32_t SendWithoutReply(const std::string& command) {
-  return static_cast<std::int32_t>(MciSendString(command.c_str(), nullptr, 0, nullptr));
+  return static_cast<std::int32_t>(calls.sendString(command.c_str(), nullptr, 0, nullptr));
 }
 
 std::int32_t SendForReply(const std::string& command, char* buffer, unsigned capacity) {
   // A command that answers nothing must not leave the previous reply readable.
   std::fill(buffer, buffer + capacity, '\0');
-  return static_cast<std::int32_t>(MciSendString(command.c_str(), buffer, capacity, nullptr));
+  return static_cast<std::int32_t>(calls.sendString(command.c_str(), buffer, capacity, nullptr));
 }
 
 std::int32_t MCI_Send(const std::string& command, std::string& reply) noexcept {

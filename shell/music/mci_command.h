@@ -6,11 +6,6 @@
 #include <cstdint>
 #include <string>
 
-// Every command string goes through this one function; the CD tests put a scripted drive here.
-using MciSendStringFunction = MCIERROR(WINAPI*)(LPCSTR command, LPSTR reply, UINT capacity,
-                                                HWND callback);
-extern MciSendStringFunction MciSendString;
-
 // Reply (or error text) of the last command sent through MCI_Query or MCI_Play; output only.
 extern std::string MCI_Reply;
 

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "harness/scripted_cd_drive.h"
+#include "shell/music/mci_calls.h"
 #include "shell/music/mci_command.h"
 #include "shell/settings/music_settings.h"
+#include "tests/support/replaced_calls.h"
 
 namespace {
 
@@ -207,7 +209,7 @@ TEST_F(CdPoll, ClosingStopsThenClosesTheDriveWantingNoReplies) {
 
 // Wine's own cdaudio, on a machine without a drive.
 TEST(CdPollWithoutADrive, TheFirstPollEndsThePolling) {
-  ASSERT_EQ(MciSendString, &mciSendStringA);
+  const ReplacedCalls<MciCalls, &ReplaceMciCalls> wine{MciCalls{}};
   BGM_Track = 1;
   CD_Open();
   EXPECT_NE(LastResult, 0) << "this machine has no CD drive";

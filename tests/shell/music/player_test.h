@@ -18,6 +18,31 @@
 
 // Sound reaches the capture a little after it is started or stopped.
 constexpr unsigned kHearTimeoutMs = 8000;
+// A sound's edges in the capture: its 10 ms blocks, and a quiet start or end of the tone.
+constexpr double kCaptureEdgeSeconds = 0.03;
+// How much later a starved sound system may play what follows: about twice the worst
+// measured here on loaded runs (the whole test command beside other builds, load average 4.5
+// to 6 on two cores): 0.53 s of silence inside an MP3 play, and WAV tones 0.46 s late. (With
+// yet another build running, load 8 and more, the sound system dropped whole stretches of
+// sound: no bound holds there.)
+constexpr double kStarvedSeconds = 1.0;
+
+// What the capture holds between `from` and `to` seconds after its mark (10 ms blocks
+// louder than the threshold): where the sound begins and ends, and how much there is.
+struct Heard {
+  double first = -1, last = -1, seconds = 0;
+};
+inline Heard HeardBetween(const std::vector<int>& blockPeaks, double from, double to) {
+  Heard heard;
+  for (std::size_t i = 0; i < blockPeaks.size(); ++i) {
+    const double at = i * kCaptureBlockSeconds;
+    if (at < from || at >= to || blockPeaks[i] <= 300) continue;
+    if (heard.first < 0) heard.first = at;
+    heard.last = at + kCaptureBlockSeconds;
+    heard.seconds += kCaptureBlockSeconds;
+  }
+  return heard;
+}
 
 class PlayerTest : public ::testing::Test {
  protected:

@@ -1,8 +1,9 @@
 // A saver run on two monitors (scripts/with-two-monitors.sh): the renderer covers the primary,
-// the host keeps the second dark without taking the keyboard, also over a window made topmost
-// after the run began, and gives it back as it ends. How long the covers take to come back on
-// top and to go is printed (the host follows the renderer every 100 ms); the tick-by-tick
-// rule is checked in black_monitors_test.
+// the host keeps the second dark without taking the keyboard, also over windows made topmost
+// after the run began, and gives it back as it ends. The covers follow the renderer every
+// 100 ms: they are back on top, and gone after the renderer's window, within a few hundred
+// milliseconds (the tick-by-tick rule is checked in black_monitors_test, the interval itself
+// in saver_host_timers_test).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -21,6 +22,8 @@ namespace {
 constexpr unsigned kStartMs = 30000;
 // The renderer's end, then the host's 500 ms watch; allow for a loaded machine.
 constexpr unsigned kEndMs = 13000;
+// The covers' next follow tick, 100 ms away at most, and what a loaded machine adds to it.
+constexpr ULONGLONG kFollowedWithinMs = 400;
 
 // Whether the screen shows `colour` across the middle of `area`.
 bool Shows(const RECT& area, COLORREF colour) {
@@ -63,15 +66,19 @@ TEST(TwoMonitors, TheHostKeepsTheSecondMonitorBlackWithoutTakingTheKeyboardUntil
     const HWND cover = FindWindowW(L"Korvane_Black", nullptr);
     ASSERT_NE(cover, nullptr);
     if (!kill && arguments == std::wstring(L"/s")) {
-      // A notification or an always-on-top tool raised on the black monitor during the run.
-      HWND onTop = CreatePlainWindow(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"always on top",
-                                     WS_POPUP | WS_VISIBLE, area.left, area.top, 300, 200);
-      const ULONGLONG raised = GetTickCount64();
-      EXPECT_TRUE(WaitUntil([&] { return CoversAbove(cover, onTop); }, 5000))
-          << "the topmost window stayed over the black monitor";
-      std::printf("covers back on top %llu ms after a topmost window\n", GetTickCount64() - raised);
-      EXPECT_TRUE(WaitUntil([&] { return Shows(area, RGB(0, 0, 0)); }, 5000));
-      DestroyWindow(onTop);
+      // Notifications or always-on-top tools raised on the black monitor during the run.
+      for (int raise = 0; raise < 3; ++raise) {
+        HWND onTop = CreatePlainWindow(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"always on top",
+                                       WS_POPUP | WS_VISIBLE, area.left, area.top, 300, 200);
+        const ULONGLONG raised = GetTickCount64();
+        EXPECT_TRUE(WaitUntil([&] { return CoversAbove(cover, onTop); }, 5000))
+            << "the topmost window stayed over the black monitor";
+        const ULONGLONG back = GetTickCount64() - raised;
+        std::printf("covers back on top %llu ms after a topmost window\n", back);
+        EXPECT_LE(back, kFollowedWithinMs) << "covers back on top after a topmost window";
+        EXPECT_TRUE(WaitUntil([&] { return Shows(area, RGB(0, 0, 0)); }, 5000));
+        DestroyWindow(onTop);
+      }
       SetForegroundWindow(renderer);  // Wine activated the test's window when it was shown
     }
     if (kill) {
@@ -82,8 +89,10 @@ TEST(TwoMonitors, TheHostKeepsTheSecondMonitorBlackWithoutTakingTheKeyboardUntil
       // first).
       const ULONGLONG killed = GetTickCount64();
       EXPECT_TRUE(WaitUntil([&] { return !IsWindow(cover); }, kEndMs)) << "the covers stayed";
-      std::printf("covers gone %llu ms after the renderer's window (host %s)\n", GetTickCount64() - killed,
+      const ULONGLONG gone = GetTickCount64() - killed;
+      std::printf("covers gone %llu ms after the renderer's window (host %s)\n", gone,
                   host.Running() ? "still running" : "already ended");
+      EXPECT_LE(gone, kFollowedWithinMs) << "covers gone after the renderer's window";
     } else {
       SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
       SendMouseButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
