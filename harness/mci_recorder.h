@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "shell/music/mci_calls.h"
-#include "tests/support/replaced_calls.h"
+#include "harness/replaced_calls.h"
 
 class MciRecorder {
  public:

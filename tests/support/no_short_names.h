@@ -7,7 +7,7 @@
 
 #include <cwchar>
 
-#include "tests/support/replaced_calls.h"
+#include "harness/replaced_calls.h"
 #include "toolkit/ansi_path.h"
 
 class NoShortNames : ReplacedCalls<toolkit::AnsiPathCalls, &toolkit::ReplaceAnsiPathCalls> {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/support/replaced_calls.h"
+#include "harness/replaced_calls.h"
 #include "toolkit/ansi_text.h"
 
 namespace {

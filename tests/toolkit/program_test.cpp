@@ -13,7 +13,7 @@
 #include "harness/wait.h"
 #include "tests/support/wine_process.h"
 #include "toolkit/program.h"
-#include "tests/support/replaced_calls.h"
+#include "harness/replaced_calls.h"
 #include "toolkit/start_program_calls.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "shell/music/mci_calls.h"
 #include "shell/music/mci_command.h"
 #include "shell/settings/music_settings.h"
-#include "tests/support/replaced_calls.h"
+#include "harness/replaced_calls.h"
 
 namespace {
 

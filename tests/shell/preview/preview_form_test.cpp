@@ -15,7 +15,7 @@
 #include "tests/support/captured_pixels.h"
 #include "tests/support/plain_window.h"
 #include "tests/support/reference_picture.h"
-#include "tests/support/replaced_calls.h"
+#include "harness/replaced_calls.h"
 #include "tests/support/unmanaged_windows.h"
 
 namespace {
