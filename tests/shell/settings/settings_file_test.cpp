@@ -263,12 +263,12 @@ TEST_F(LoadSettingsTest, LoadsEachKindFallsBackToNoMusicWhenTheFileIsUnusableAnd
     BGM_File = "C:\\old.mp3";
     BGM_Folder = "C:\\old";
     LoadSettings();
-    if (c.kind != kAny) EXPECT_EQ(std::to_string(BGM_Kind), c.kind);
-    if (c.track != kAny) EXPECT_EQ(std::to_string(BGM_Track), c.track);
-    if (c.file != kAny) EXPECT_EQ(BGM_File, c.file);
-    if (c.folder != kAny) EXPECT_EQ(BGM_Folder, c.folder);
+    if (c.kind != kAny) { EXPECT_EQ(std::to_string(BGM_Kind), c.kind); }
+    if (c.track != kAny) { EXPECT_EQ(std::to_string(BGM_Track), c.track); }
+    if (c.file != kAny) { EXPECT_EQ(BGM_File, c.file); }
+    if (c.folder != kAny) { EXPECT_EQ(BGM_Folder, c.folder); }
     // Whatever was dropped in memory, the file must keep saying what the user saved.
-    if (c.body) EXPECT_EQ(Hex(ReadBytes(iniPath_)), Hex(*c.body)) << "loading wrote the file";
+    if (c.body) { EXPECT_EQ(Hex(ReadBytes(iniPath_)), Hex(*c.body)) << "loading wrote the file"; }
   }
   // A folder in the file's place.
   TearDown();
