@@ -88,13 +88,24 @@ function(korvane_precompile_common_headers)
   endforeach()
 endfunction()
 
-# korvane_compile_test_programs_whole(<owner> <folder>) makes every program in the folder (and
-# below) that links <owner> reuse <owner>'s precompiled headers, and compiles each such
-# program's files as one (a unity build): the templates they share (GoogleTest's checks and
-# printers, the library's strings) are then made once per program instead of once per file.
-# The files of one program then share their unnamed namespace, so two of them cannot both
-# define a helper of the same name.
+# korvane_compile_test_programs_whole(<owner> <folder>) compiles the files of <owner> and of
+# every program in the folder (and below) that links it as one (a unity build), and makes those
+# programs reuse <owner>'s precompiled headers: the templates a program's files share
+# (GoogleTest's checks and printers, the library's strings) are then made once per program
+# instead of once per file. The files of one program then share their unnamed namespace, so two
+# of them cannot both define a helper of the same name.
+function(korvane_compile_whole target)
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON)
+  # The files go in last to first: the suites then register, and run, in the order they did
+  # when each file was an object of its own (MinGW runs the objects' constructors last to
+  # first).
+  get_target_property(sources ${target} SOURCES)
+  list(REVERSE sources)
+  set_property(TARGET ${target} PROPERTY SOURCES ${sources})
+endfunction()
+
 function(korvane_compile_test_programs_whole owner folder)
+  korvane_compile_whole(${owner})
   korvane_targets_in(${folder} targets)
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
@@ -107,6 +118,6 @@ function(korvane_compile_test_programs_whole owner folder)
     if(NOT own AND NOT reused)
       target_precompile_headers(${target} REUSE_FROM ${owner})
     endif()
-    set_target_properties(${target} PROPERTIES UNITY_BUILD ON)
+    korvane_compile_whole(${target})
   endforeach()
 endfunction()
