@@ -127,18 +127,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> characters = CharactersOf(value);
   const std::string folder = FolderPartOf(value, ShiftJisLeadByte);
   FUZZ_CHECK(folder == ReferenceFolder(characters));
-  const std::string rest = value.substr(folder.size());
-  const std::vector<std::string> restCharacters = CharactersOf(rest);
-  if (!rest.empty() && restCharacters.front() == "\\") {
-    // Cut at a backslash: the folder never ends in it, and what follows holds no separator.
-    for (std::size_t i = 1; i < restCharacters.size(); ++i) {
-      FUZZ_CHECK(restCharacters[i] != "\\" && restCharacters[i] != ":");
-    }
-  } else {
-    // Cut after a colon, or no separator at all.
-    FUZZ_CHECK(folder.empty() || folder.back() == ':');
-    for (const std::string& c : restCharacters) FUZZ_CHECK(c != "\\" && c != ":");
-  }
+  // The folder, the backslash it was cut at (never its last character) or nothing (cut after
+  // a colon, or no separator at all), and a name without separators: joined, the path.
+  FUZZ_CHECK(value.compare(0, folder.size(), folder) == 0);
+  const std::vector<std::string> rest = CharactersOf(std::string_view(value).substr(folder.size()));
+  const bool backslash = !rest.empty() && rest.front() == "\\";
+  FUZZ_CHECK(backslash || folder.empty() || folder.back() == ':');
+  for (std::size_t i = backslash ? 1 : 0; i < rest.size(); ++i) FUZZ_CHECK(rest[i] != "\\" && rest[i] != ":");
+  FUZZ_CHECK(folder + Joined(rest, rest.size()) == value);
   const std::string trimmed = WithoutTrailingBackslash(value, ShiftJisLeadByte);
   FUZZ_CHECK(trimmed == ReferenceWithoutTrailingBackslash(characters));
   FUZZ_CHECK(trimmed == value || trimmed + "\\" == value);
