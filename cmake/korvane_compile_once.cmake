@@ -1,16 +1,16 @@
 # What many files share, compiled once: most of a program file's compile time went into
-# reading <windows.h> and the standard headers, and most of a test file's into making again the
-# templates every test file uses.
+# reading <windows.h>, and most of a test file's into making again the templates every test file
+# uses.
 #
-# korvane_precompile_common_headers(<folder>...) gives the precompiled headers to every C++
-# target made in those folders (and below), except targets that have headers of their own
-# (the tests'). A file that never includes <windows.h>, itself or through the project's own
-# headers, is left without them: the rules kept apart from Windows stay apart. Which files
-# reach <windows.h> is decided when the tree is configured. Macros that shape <windows.h>
-# belong in a target's compile definitions, not before an include.
-set(KORVANE_COMMON_HEADERS
-  <windows.h> <algorithm> <array> <cmath> <cstdint> <functional> <memory> <optional> <string>
-  <string_view> <utility> <vector>)
+# korvane_precompile_windows_header(<folder>...) gives <windows.h>, precompiled, to every C++
+# target made in those folders (and below), except targets that have headers of their own (the
+# tests'). A file that never includes <windows.h>, itself or through the project's own headers,
+# is left without it: the rules kept apart from Windows stay apart. Which files reach
+# <windows.h> is decided when the tree is configured. Only <windows.h>: a file reads it first,
+# or nearly, anyway, so the objects come out as they did without it; the standard headers as
+# well would change the order in which most files read theirs, and with it what the
+# optimizer's warnings see (tried: one false report more). Macros that shape <windows.h> belong
+# in a target's compile definitions, not before an include.
 
 # True in `out` when `file` includes <windows.h>, itself or through a header of the project
 # (named from the repository's root).
@@ -48,13 +48,13 @@ function(korvane_targets_in folder out)
   set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
-function(korvane_precompile_common_headers)
-  # The one target that builds the precompiled headers; the others reuse them. Its compile
-  # options are the project's, as theirs are.
-  set(owner korvane_common_headers)
+function(korvane_precompile_windows_header)
+  # The one target that builds the precompiled header; the others reuse it. Its compile options
+  # are the project's, as theirs are.
+  set(owner korvane_windows_header)
   file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/${owner}.cpp CONTENT "")
   add_library(${owner} OBJECT ${CMAKE_BINARY_DIR}/${owner}.cpp)
-  target_precompile_headers(${owner} PRIVATE ${KORVANE_COMMON_HEADERS})
+  target_precompile_headers(${owner} PRIVATE <windows.h>)
 
   foreach(folder IN LISTS ARGN)
     korvane_targets_in(${CMAKE_CURRENT_SOURCE_DIR}/${folder} targets)
