@@ -7,6 +7,7 @@
 
 namespace {
 
+constexpr unsigned kDialogTimeoutMs = 30000;
 constexpr wchar_t kDialogTitle[] = L"<Korvane>";
 
 std::vector<HWND> Children(HWND parent) {

@@ -10,9 +10,6 @@
 #include "harness/files.h"
 #include "tests/support/wine_process.h"
 
-// How long the dialog may take to show, answer or end on a loaded machine.
-inline constexpr unsigned kDialogTimeoutMs = 30000;
-
 // A box in pixels on a window's client area.
 struct PixelBox {
   int left;

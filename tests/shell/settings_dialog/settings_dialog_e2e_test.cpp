@@ -25,6 +25,7 @@
 
 namespace {
 
+constexpr unsigned kTimeoutMs = 30000;
 // "ﾌｧｲﾙを開く"
 constexpr wchar_t kChooserTitle[] = L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F";
 const std::string kKind = "BGM\x8B\xE6\x95\xAA";
@@ -189,11 +190,11 @@ bool FinishChooser(const DialogDriver& dialog, const std::wstring& name) {
   Chooser chooser;
   dialog.ClickButton(dialog.fileButton());
   WaitUntil([&] { return (chooser.window = VisibleWindowOf(dialog.process().id(), kChooserTitle)) != nullptr; },
-            kDialogTimeoutMs);
+            kTimeoutMs);
   if (!chooser.window || !WaitUntil([&] {
         EnumChildWindows(chooser.window, FindNameField, reinterpret_cast<LPARAM>(&chooser));
         return chooser.name != nullptr;
-      }, kDialogTimeoutMs)) {
+      }, kTimeoutMs)) {
     return false;
   }
   if (name.empty()) {
@@ -202,7 +203,7 @@ bool FinishChooser(const DialogDriver& dialog, const std::wstring& name) {
     SendMessageW(chooser.name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     PostMessageW(chooser.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   }
-  return WaitUntil([&] { return !IsWindow(chooser.window) || !IsWindowVisible(chooser.window); }, kDialogTimeoutMs);
+  return WaitUntil([&] { return !IsWindow(chooser.window) || !IsWindowVisible(chooser.window); }, kTimeoutMs);
 }
 
 class SettingsDialog : public ::testing::Test {
@@ -450,7 +451,7 @@ TEST_F(SettingsDialog, SetteiInAReadOnlyFolderSaysTheFileWasNotWrittenAndStaysOp
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
       return (box = VisibleWindowOf(dialog.process().id(), L"Korvane (ScreenSaver)")) != nullptr;
-    }, kDialogTimeoutMs)) << "no message came up, press " << press;
+    }, kTimeoutMs)) << "no message came up, press " << press;
     EXPECT_EQ(GetWindow(box, GW_OWNER), dialog.form());
     wchar_t text[512] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 512);
@@ -460,7 +461,7 @@ TEST_F(SettingsDialog, SetteiInAReadOnlyFolderSaysTheFileWasNotWrittenAndStaysOp
         << Utf8(shown);
     EXPECT_NE(shown.find(L"\\with-renderer\\Korvane.ini"), std::wstring::npos) << Utf8(shown);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kDialogTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs));
     ASSERT_TRUE(dialog.process().Running()) << "the dialog closed over a choice it could not save";
   }
   dialog.ClickButton(dialog.cancelButton());
@@ -595,7 +596,7 @@ TEST_F(SettingsDialog, OpensCentredWithItsIconGradientsAndPointerAndItsLinkOpens
   RedrawWindow(dialog.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
   ASSERT_TRUE(WaitUntil([&] {
     return !GetUpdateRect(dialog.form(), nullptr, FALSE) && !GetUpdateRect(dialog.panel(), nullptr, FALSE);
-  }, kDialogTimeoutMs));
+  }, kTimeoutMs));
   PumpFor(100);
   ExpectGradients(dialog, "after a repaint");
 
@@ -643,14 +644,14 @@ TEST_F(SettingsDialog, OpensCentredWithItsIconGradientsAndPointerAndItsLinkOpens
 
   const std::string launch = std::string(KORVANE_HOME_PAGE) + "\n";
   dialog.Press(dialog.form(), layout::kLink.Centre(), MK_LBUTTON);
-  ASSERT_TRUE(WaitUntil([&] { return !ReadBytes(report).empty(); }, kDialogTimeoutMs)) << "no browser started";
+  ASSERT_TRUE(WaitUntil([&] { return !ReadBytes(report).empty(); }, kTimeoutMs)) << "no browser started";
   EXPECT_EQ(ReadBytes(report), launch);
   EXPECT_TRUE(dialog.process().Running()) << "the dialog stays open";
 
   // A real double-click: its second press is the label's double-click, not another click.
   pointerAt(layout::kLink.Centre());
   SendMouseButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
-  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(report).size() >= 2 * launch.size(); }, kDialogTimeoutMs));
+  ASSERT_TRUE(WaitUntil([&] { return ReadBytes(report).size() >= 2 * launch.size(); }, kTimeoutMs));
   // A click on the CD mark after it, through the same input queue: once the mark shows, the
   // dialog has taken the whole double-click, and every browser it started has written.
   POINT mark{layout::kMark[1].left + 6, layout::kMark[1].top + 6};
@@ -658,7 +659,7 @@ TEST_F(SettingsDialog, OpensCentredWithItsIconGradientsAndPointerAndItsLinkOpens
   SetCursorPos(mark.x, mark.y);
   SendMouseButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
   ASSERT_TRUE(ShowsMark(dialog, 1));
-  EXPECT_TRUE(WaitUntil([] { return !StandInBrowserRunning(); }, kDialogTimeoutMs));
+  EXPECT_TRUE(WaitUntil([] { return !StandInBrowserRunning(); }, kTimeoutMs));
   EXPECT_EQ(ReadBytes(report), launch + launch) << "one launch for the single click, one for the double-click";
 }
 
