@@ -1,32 +1,96 @@
 // A multimedia reply buffer as the device fills it (any bytes, NULs included, up to the
 // buffer's capacity), read as the player reads it; and a music file's path put into the MP3
 // open command.
+//
+// The checks come from the rules, not from the code: the reply is held byte for byte against
+// the buffer, the error test and the number are read again by their own words, and commands
+// built from pieces give those pieces back.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/reference_number.h"
 #include "shell/music/mci_text.h"
+
+namespace {
+
+constexpr std::string_view kLower = "abcdefghijklmnopqrstuvwxyz";
+constexpr std::string_view kUpper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+std::string UpperCased(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (const auto lower = kLower.find(c); lower != kLower.npos) c = kUpper[lower];
+  }
+  return upper;
+}
+
+std::string LowerCased(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (const auto upper = kUpper.find(c); upper != kUpper.npos) c = kLower[upper];
+  }
+  return lower;
+}
+
+// The play command by its four cases.
+std::string ReferencePlay(const std::string& device, const std::string& from, const std::string& to) {
+  if (!from.empty() && !to.empty()) return "play " + device + " from " + from + " to " + to;
+  if (!from.empty()) return "play " + device + " from " + from;
+  if (!to.empty()) return "play " + device + " to " + to;
+  return "play " + device;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const char* buffer = reinterpret_cast<const char*>(data);
-  // The reply is the buffer's text up to its first NUL, never past its capacity.
+  const std::string_view bytes(buffer, size);
+
+  // The reply is the buffer's bytes up to its first NUL, all of them when there is none.
   const std::string reply = TextUpToNul(buffer, size);
-  FUZZ_CHECK(reply.size() <= size && reply.find('\0') == std::string::npos);
-  FUZZ_CHECK(reply.size() == size || buffer[reply.size()] == '\0');
+  std::size_t end = 0;
+  while (end < size && buffer[end] != '\0') ++end;
+  FUZZ_CHECK(reply == bytes.substr(0, end));
+  // A smaller capacity cuts the same reply; nothing past the capacity is read.
+  const std::size_t capacity = size == 0 ? 0 : data[size - 1] % (size + 1);
+  FUZZ_CHECK(TextUpToNul(buffer, capacity) == bytes.substr(0, std::min(end, capacity)));
 
+  // A failed query reads "ERR" in any case, anywhere.
   const bool failed = ContainsErr(reply);
-  if (reply.size() < 3) FUZZ_CHECK(!failed);
-  const auto number = ParseNumber(reply);
-  if (number) FUZZ_CHECK(!failed);
+  FUZZ_CHECK(failed == (UpperCased(reply).find("ERR") != std::string::npos));
+  FUZZ_CHECK(ContainsErr(LowerCased(reply)) == failed);
 
-  // A path that would split the command or end it early is refused, never quoted in.
-  const std::string path(buffer, size);
-  if (const auto command = Mp3OpenCommand(path)) {
-    FUZZ_CHECK(*command == "open \"" + path + "\" type MPEGVideo Alias MP3Play");
-    for (char c : path) FUZZ_CHECK(c != '"' && static_cast<unsigned char>(c) >= 0x20);
+  // A number: blanks and tabs around a sign, digits and a fraction, and nothing else.
+  const std::optional<double> number = ParseNumber(reply);
+  const std::optional<double> expected = reference::Whole(std::string_view(reply), false);
+  FUZZ_CHECK(number.has_value() == expected.has_value());
+  if (number) FUZZ_CHECK(*number == *expected);
+  FUZZ_CHECK(ParseNumber(" \t" + reply + "\t ") == number);
+
+  // A path that would split the command or end it early is refused; any other comes back
+  // whole from between the command's quotes.
+  const std::string path(bytes);
+  bool quotable = true;
+  for (unsigned char c : path) quotable = quotable && c != '"' && c >= 0x20;
+  const std::optional<std::string> command = Mp3OpenCommand(path);
+  FUZZ_CHECK(command.has_value() == quotable);
+  if (command) {
+    const std::string_view open = "open \"", type = "\" type MPEGVideo Alias MP3Play";
+    FUZZ_CHECK(command->size() == open.size() + path.size() + type.size());
+    FUZZ_CHECK(command->compare(0, open.size(), open) == 0);
+    FUZZ_CHECK(command->compare(open.size(), path.size(), path) == 0);
+    FUZZ_CHECK(command->compare(open.size() + path.size(), type.size(), type) == 0);
   }
-  FUZZ_CHECK(PlayCommand("cdaudio", reply, "").rfind("play cdaudio", 0) == 0);
+
+  // The play command, from the reply and what follows its NUL as the pieces.
+  const std::string after = end < size ? std::string(bytes.substr(end + 1)) : std::string();
+  FUZZ_CHECK(PlayCommand("cdaudio", reply, after) == ReferencePlay("cdaudio", reply, after));
+  FUZZ_CHECK(PlayCommand("cdaudio", after, "") == ReferencePlay("cdaudio", after, ""));
+  FUZZ_CHECK(PlayCommand(reply, "", after) == ReferencePlay(reply, "", after));
   return 0;
 }

@@ -20,10 +20,13 @@ build=$(cd "$build" && pwd)
 source "$root/scripts/bench.sh"
 
 # The Wine prefixes need nothing from the build: they are made while it runs.
-bench_prefixes "$build" "$lanes" >"$build/bench-prefixes.log" 2>&1 &
+rm -f "$build/bench-prefixes.seconds"
+{ bench_prefixes "$build" "$lanes" && echo $SECONDS >"$build/bench-prefixes.seconds"; } \
+  >"$build/bench-prefixes.log" 2>&1 &
 prefixes=$!
 trap 'wait "$prefixes" 2>/dev/null' EXIT
 BUILD_DIR=$build KORVANE_CONFIGURE="-DKORVANE_TRAP_UNDEFINED=ON" "$root/scripts/build.sh"
+compiled=$SECONDS
 wait "$prefixes" || { cat "$build/bench-prefixes.log" >&2; exit 1; }
 built=$SECONDS
 
@@ -54,6 +57,7 @@ fi
 for note in "$build"/*.skipped; do
   if [ -e "$note" ]; then echo "test.sh: SKIPPED $(cat "$note")"; fi
 done
-echo "test.sh: build and Wine prefixes $built s, bench $((up - built)) s, tests $((tested - up)) s," \
+echo "test.sh: build and Wine prefixes $built s (the build $compiled s, the prefixes $(cat "$build/bench-prefixes.seconds") s)," \
+  "bench $((up - built)) s, tests $((tested - up)) s," \
   "then fuzzing $((SECONDS - tested)) s more; $SECONDS s in all"
 exit $status

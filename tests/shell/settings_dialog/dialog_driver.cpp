@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr unsigned kTimeoutMs = 30000;
+constexpr unsigned kDialogTimeoutMs = 30000;
 constexpr wchar_t kDialogTitle[] = L"<Korvane>";
 
 std::vector<HWND> Children(HWND parent) {
@@ -59,7 +59,7 @@ DialogDriver::DialogDriver(const std::wstring& scr) {
     return;
   }
   WaitUntil([&] { return (form_ = VisibleWindowOf(child_.id(), kDialogTitle)) != nullptr || !child_.Running(); },
-            kTimeoutMs);
+            kDialogTimeoutMs);
   if (!form_) {
     problem_ = "no dialog titled <Korvane> came up";
     return;
@@ -70,7 +70,7 @@ DialogDriver::DialogDriver(const std::wstring& scr) {
   // screen. (The form paints its child windows before it is shown; the screen may still take
   // a moment to show what was painted.)
   if (!WaitUntil([&] { return FormPixels().At(490, 0) == RGB(0, 0, 30) && PanelPixels().At(2, 0) == RGB(30, 30, 30); },
-                 kTimeoutMs)) {
+                 kDialogTimeoutMs)) {
     problem_ = "the dialog was not painted";
   }
 }
@@ -78,7 +78,7 @@ DialogDriver::DialogDriver(const std::wstring& scr) {
 DialogDriver::~DialogDriver() {
   if (child_.Running()) {
     if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
-    if (!child_.WaitExit(kTimeoutMs)) child_.Kill();
+    if (!child_.WaitExit(kDialogTimeoutMs)) child_.Kill();
   }
 }
 
@@ -150,7 +150,7 @@ bool DialogDriver::TypeTrack(const std::wstring& text) const {
   SendMessageW(trackEdit_, EM_SETSEL, 0, -1);
   PostMessageW(trackEdit_, WM_CHAR, VK_BACK, 0);
   for (wchar_t c : text) PostMessageW(trackEdit_, WM_CHAR, c, 0);
-  return WaitUntil([&] { return TrackText() == text; }, kTimeoutMs);
+  return WaitUntil([&] { return TrackText() == text; }, kDialogTimeoutMs);
 }
 
 void DialogDriver::PressKey(WORD key, bool shift) const {
@@ -175,4 +175,4 @@ std::wstring DialogDriver::TrackText() const {
   return text;
 }
 
-bool DialogDriver::WaitForEnd() const { return child_.WaitExit(kTimeoutMs); }
+bool DialogDriver::WaitForEnd() const { return child_.WaitExit(kDialogTimeoutMs); }
