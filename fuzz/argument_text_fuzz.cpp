@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/ascii_case.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/reference_number.h"
 #include "shell/startup/modes.h"
@@ -21,26 +22,9 @@
 
 namespace {
 
-constexpr std::wstring_view kLower = L"abcdefghijklmnopqrstuvwxyz";
-constexpr std::wstring_view kUpper = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+std::wstring SwappedAsciiCase(std::wstring_view text) { return ascii_case::Changed(text, ascii_case::Change::Swap); }
 
-// Letters a to z in the other case; nothing else changes.
-std::wstring SwappedAsciiCase(std::wstring_view text) {
-  std::wstring swapped(text);
-  for (wchar_t& c : swapped) {
-    if (const auto lower = kLower.find(c); lower != kLower.npos) c = kUpper[lower];
-    else if (const auto upper = kUpper.find(c); upper != kUpper.npos) c = kLower[upper];
-  }
-  return swapped;
-}
-
-std::wstring UpperCased(std::wstring_view text) {
-  std::wstring upper(text);
-  for (wchar_t& c : upper) {
-    if (const auto lower = kLower.find(c); lower != kLower.npos) c = kUpper[lower];
-  }
-  return upper;
-}
+std::wstring UpperCased(std::wstring_view text) { return ascii_case::Changed(text, ascii_case::Change::Upper); }
 
 std::wstring Without(std::wstring_view text, std::wstring_view characters) {
   std::wstring kept;

@@ -12,30 +12,16 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/ascii_case.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/reference_number.h"
 #include "shell/music/mci_text.h"
 
 namespace {
 
-constexpr std::string_view kLower = "abcdefghijklmnopqrstuvwxyz";
-constexpr std::string_view kUpper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+std::string UpperCased(std::string_view text) { return ascii_case::Changed(text, ascii_case::Change::Upper); }
 
-std::string UpperCased(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (const auto lower = kLower.find(c); lower != kLower.npos) c = kUpper[lower];
-  }
-  return upper;
-}
-
-std::string LowerCased(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (const auto upper = kUpper.find(c); upper != kUpper.npos) c = kLower[upper];
-  }
-  return lower;
-}
+std::string LowerCased(std::string_view text) { return ascii_case::Changed(text, ascii_case::Change::Lower); }
 
 // The play command by its four cases.
 std::string ReferencePlay(const std::string& device, const std::string& from, const std::string& to) {
