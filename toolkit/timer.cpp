@@ -1,5 +1,7 @@
 #include "toolkit/timer.h"
 
+#include "toolkit/event.h"
+
 #include <map>
 
 namespace toolkit {
@@ -47,9 +49,7 @@ void CALLBACK Timer::Procedure(HWND, UINT, UINT_PTR id, DWORD) {
   auto& timers = RunningTimers();
   const auto found = timers.find(id);
   if (found == timers.end()) return;  // stopped after this tick was queued
-  // A copy: the handler may destroy the form that holds the timer, and the handler with it.
-  const std::function<void()> handler = found->second->Tick;
-  if (handler) handler();
+  RaiseEvent(found->second->Tick);  // it may destroy the form that holds the timer
 }
 
 }  // namespace toolkit

@@ -2,17 +2,24 @@
 
 namespace toolkit {
 
+namespace {
+
+// UIS_INITIALIZE as the change it stands for: both cues hidden, unless the system is set to
+// show them always.
+WPARAM Resolved(WPARAM change) {
+  if (LOWORD(change) != UIS_INITIALIZE) return change;
+  BOOL alwaysShown = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+  return MAKEWPARAM(alwaysShown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL);
+}
+
+}  // namespace
+
 WORD UiStateAfter(WORD state, WPARAM change) {
-  WORD action = LOWORD(change);
-  WORD flags = HIWORD(change) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
-  if (action == UIS_INITIALIZE) {
-    BOOL alwaysShown = FALSE;
-    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
-    action = alwaysShown ? UIS_CLEAR : UIS_SET;
-    flags = UISF_HIDEFOCUS | UISF_HIDEACCEL;
-  }
-  if (action == UIS_SET) return static_cast<WORD>(state | flags);
-  if (action == UIS_CLEAR) return static_cast<WORD>(state & ~flags);
+  change = Resolved(change);
+  const WORD flags = HIWORD(change) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+  if (LOWORD(change) == UIS_SET) return static_cast<WORD>(state | flags);
+  if (LOWORD(change) == UIS_CLEAR) return static_cast<WORD>(state & ~flags);
   return state;
 }
 
@@ -22,9 +29,11 @@ LRESULT UiState::Handle(HWND window, UINT message, WPARAM change, const std::fun
     HWND parent = GetAncestor(window, GA_PARENT);
     if (parent && parent != GetDesktopWindow()) {
       SendMessageW(parent, WM_CHANGEUISTATE, change, 0);
-    } else if (UiStateAfter(flags_, change) != flags_) {
-      SendMessageW(window, WM_UPDATEUISTATE, change, 0);
+      return 0;
     }
+    // Decided here, once: the windows below are told the change itself.
+    change = Resolved(change);
+    if (UiStateAfter(flags_, change) != flags_) SendMessageW(window, WM_UPDATEUISTATE, change, 0);
     return 0;
   }
   const WORD before = flags_;

@@ -1,5 +1,6 @@
 #include "toolkit/window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "toolkit/accessible_window.h"
@@ -188,14 +189,14 @@ void Window::PaintContent(HDC dc) {
   if (GetFocus() == window_ && uiState_.FocusCuesShown()) PaintFocusCue(dc);
 }
 
-Accessibility Window::Describe() const {
-  Accessibility about;
-  about.role = ROLE_SYSTEM_CLIENT;
-  const int length = window_ ? GetWindowTextLengthW(window_) : 0;
-  about.name.resize(static_cast<std::size_t>(length) + 1);
-  about.name.resize(static_cast<std::size_t>(window_ ? GetWindowTextW(window_, about.name.data(), length + 1) : 0));
-  return about;
+std::wstring WindowText(HWND window) {
+  if (!window) return {};
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
+  return text;
 }
+
+Accessibility Window::Describe() const { return {.name = WindowText(window_), .role = ROLE_SYSTEM_CLIENT}; }
 
 void Window::Announce(DWORD event) const {
   if (window_) NotifyWinEvent(event, window_, OBJID_CLIENT, CHILDID_SELF);

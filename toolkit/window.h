@@ -9,6 +9,8 @@
 // itself.
 #include <windows.h>
 
+#include <string>
+
 #include "toolkit/accessibility.h"
 #include "toolkit/colour.h"
 #include "toolkit/gdi_object.h"
@@ -34,6 +36,9 @@ struct WindowArgs {
 };
 
 class AccessibleWindow;
+
+// The text of a window: a control's, or a top-level window's title.
+std::wstring WindowText(HWND window);
 
 class Window {
  public:

@@ -3,33 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "toolkit/event.h"
 #include "toolkit/window.h"
 
 namespace toolkit {
-
-WindowlessControl::~WindowlessControl() {
-  if (host_) host_->Remove(*this);
-}
-
-void WindowlessControl::Place(Window& host, const TwipsBox& box) {
-  bounds_ = PixelsOf(box);
-  host.controls_.Add(*this);
-}
-
-void WindowlessControl::Move(const TwipsBox& box) {
-  Changed();  // both the old and the new area show something else now
-  bounds_ = PixelsOf(box);
-  Changed();
-}
-
-void WindowlessControl::SetEnabled(bool enabled) {
-  enabled_ = enabled;
-  Changed();
-}
-
-void WindowlessControl::Changed() {
-  if (host_) host_->Invalidate(bounds_);
-}
 
 WindowlessControls::~WindowlessControls() {
   for (WindowlessControl* control : controls_) control->host_ = nullptr;
@@ -71,12 +48,10 @@ bool WindowlessControls::Press(MouseEvent event, bool doubleClick) {
   WindowlessControl* control = At(POINT{event.x, event.y}, false);
   if (event.button == kLeftButton) leftPressed_ = doubleClick ? nullptr : control;
   if (!control) return false;
-  if (doubleClick || !control->MouseDown) return true;
+  if (doubleClick) return true;
   event.x -= control->Bounds().left;
   event.y -= control->Bounds().top;
-  // A copy: the handler may replace itself or remove the control.
-  auto handler = control->MouseDown;
-  handler(event);
+  RaiseEvent(control->MouseDown, event);
   return true;
 }
 
@@ -85,9 +60,7 @@ WindowlessControl* WindowlessControls::EndPress(int button) {
 }
 
 void WindowlessControls::ClickIfOver(WindowlessControl& pressed, POINT point) const {
-  if (At(point, false) != &pressed || !pressed.Click) return;
-  auto handler = pressed.Click;  // a copy, as the object may go
-  handler();
+  if (At(point, false) == &pressed) RaiseEvent(pressed.Click);
 }
 
 HCURSOR WindowlessControls::PointerAt(POINT point) const {

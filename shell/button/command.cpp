@@ -2,6 +2,7 @@
 
 #include "shell/button/button_state_machine.h"
 #include "shell/button/face_layout.h"
+#include "toolkit/event.h"
 
 namespace {
 
@@ -140,8 +141,7 @@ toolkit::Accessibility Command::Describe() const {
 
 bool Command::DoDefaultAction() {
   if (!fields_.EnabledValue || !Click) return false;
-  const std::function<void()> handler = Click;  // a copy: the handler may close the form
-  handler();
+  toolkit::RaiseEvent(Click);
   return true;
 }
 
@@ -156,10 +156,7 @@ void Command::OnMouseMove(const toolkit::MouseEvent&) { Paint(MouseMoved(fields_
 void Command::OnMouseUp(const toolkit::MouseEvent& event) {
   const Reaction reaction = ButtonReleased(fields_, event.button);
   Paint(reaction);
-  if (!reaction.click || !Click) return;
-  // A copy: the handler may replace Click, or close the form and this button with it.
-  const std::function<void()> handler = Click;
-  handler();
+  if (reaction.click) toolkit::RaiseEvent(Click);  // it may close the form and this button
 }
 
 void Command::OnGotFocus() { Paint(FocusGained(fields_)); }

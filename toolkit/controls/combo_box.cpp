@@ -1,6 +1,5 @@
 #include "toolkit/controls/combo_box.h"
 
-#include <algorithm>
 
 #include "toolkit/accessible_window.h"
 #include "toolkit/dpi.h"
@@ -39,12 +38,7 @@ bool ComboBox::Create(Window& parent, const ComboBoxDesign& design) {
   return true;
 }
 
-std::wstring ComboBox::Text() const {
-  if (!hwnd()) return {};
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
-  text.resize(std::max(0, GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::wstring ComboBox::Text() const { return WindowText(hwnd()); }
 
 void ComboBox::SetText(const std::wstring& text) {
   if (hwnd()) SetWindowTextW(hwnd(), text.c_str());

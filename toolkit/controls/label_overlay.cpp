@@ -5,10 +5,13 @@ namespace toolkit::controls {
 bool LabelOverlay::CreateOver(Window& parent, const Label& caption,
                               std::initializer_list<const WindowlessControl*> others, bool tabStop) {
   caption_ = &caption;
-  RECT area = caption.TextBounds();
-  InflateRect(&area, 1, 1);  // room for the focus rectangle
-  UnionRect(&area, &area, &caption.Bounds());
+  // The caption's text, one pixel out all round: the focus rectangle, which the window covers.
+  focusRect_ = caption.TextBounds();
+  InflateRect(&focusRect_, 1, 1);
+  RECT area{};
+  UnionRect(&area, &focusRect_, &caption.Bounds());
   for (const WindowlessControl* other : others) UnionRect(&area, &area, &other->Bounds());
+  OffsetRect(&focusRect_, -area.left, -area.top);
   SetOpaque(false);
   return Create({.className = L"ToolkitLabelOverlay",
                  .style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0)),
@@ -22,17 +25,9 @@ LRESULT LabelOverlay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return Window::HandleMessage(message, wParam, lParam);
 }
 
-RECT LabelOverlay::FocusRect() const {
-  RECT text = caption_->TextBounds();
-  InflateRect(&text, 1, 1);
-  MapWindowPoints(GetParent(hwnd()), hwnd(), reinterpret_cast<POINT*>(&text), 2);
-  return text;
-}
-
 void LabelOverlay::PaintFocusCue(HDC dc) const {
   // Drawn by inverting what is under it, so it shows on light and dark backgrounds alike.
-  const RECT focus = FocusRect();
-  DrawFocusRect(dc, &focus);
+  DrawFocusRect(dc, &focusRect_);
 }
 
 }  // namespace toolkit::controls

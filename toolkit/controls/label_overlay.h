@@ -6,7 +6,6 @@
 // controls under it, so their mouse behaviour stays their own and never moves the focus.
 #include <windows.h>
 
-#include <functional>
 #include <initializer_list>
 
 #include "toolkit/controls/label.h"
@@ -35,11 +34,6 @@ class LabelOverlay : public Window {
   const Label& Caption() const { return *caption_; }
   // What the keys and a screen reader do: raises the control's event.
   virtual void Act() = 0;
-  // Raises an event from a copy: the handler may replace it.
-  static void Raise(const std::function<void()>& event) {
-    auto handler = event;
-    if (handler) handler();
-  }
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The focus rectangle comes and goes with the focus.
@@ -48,10 +42,8 @@ class LabelOverlay : public Window {
   void PaintFocusCue(HDC dc) const override;
 
  private:
-  // The caption's text on this window, one pixel out all round: the focus rectangle.
-  RECT FocusRect() const;
-
   const Label* caption_ = nullptr;
+  RECT focusRect_{};  // on this window; the caption's text does not change
 };
 
 }  // namespace toolkit::controls

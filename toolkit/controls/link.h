@@ -10,6 +10,7 @@
 
 #include "toolkit/controls/label.h"
 #include "toolkit/controls/label_overlay.h"
+#include "toolkit/event.h"
 
 namespace toolkit::controls {
 
@@ -28,7 +29,7 @@ class Link : public LabelOverlay {
   Accessibility Describe() const override;
 
  protected:
-  void Act() override { Raise(Open); }
+  void Act() override { RaiseEvent(Open); }
   LRESULT DialogCode(const MSG* message) override;
   bool OnKeyDown(UINT key, bool repeated) override;
 

@@ -12,6 +12,7 @@
 #include "toolkit/controls/image.h"
 #include "toolkit/controls/label.h"
 #include "toolkit/controls/label_overlay.h"
+#include "toolkit/event.h"
 
 namespace toolkit::controls {
 
@@ -53,7 +54,7 @@ class OptionButton : public LabelOverlay {
   Accessibility Describe() const override;
 
  protected:
-  void Act() override { Raise(Choose); }
+  void Act() override { RaiseEvent(Choose); }
   LRESULT DialogCode(const MSG* message) override;
   bool OnKeyDown(UINT key, bool repeated) override;
 

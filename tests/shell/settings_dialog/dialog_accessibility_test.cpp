@@ -67,13 +67,6 @@ void Walk(IAccessible* object, VARIANT child, int depth, std::vector<Element>& o
   }
 }
 
-std::string Utf8(const std::wstring& text) {
-  std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  out.pop_back();
-  return out;
-}
-
 // Events raised in this process: "focus 音楽CD", "state MP3、WAV" (named by their element).
 std::vector<std::string>* g_events = nullptr;
 void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
