@@ -28,9 +28,7 @@ measure() {
   read -r ticks start_ticks < <(awk '{ print $14 + $15, $22 }' "/proc/$pid/stat" 2>/dev/null) ||
     fail "$(basename "$program") ended before it was measured"
   uptime=$(awk '{ print $1 }' /proc/uptime)
-  xdotool windowfocus --sync "$(xdotool search --name "^$title\$" | head -1)" 2>/dev/null || true
-  xdotool key Escape
-  bench_wait_for 30 bench_ended "$pid" || fail "$(basename "$program") did not end on Escape"
+  bench_escape_until_ended "$title" "$pid" 30 || fail "$(basename "$program") did not end on Escape"
   wait "$pid" || fail "$(basename "$program") ended with exit code $?"
   grep 'wglSwapBuffers' "$log" | awk -F: -v ticks="$ticks" -v hz="$hz" -v st="$start_ticks" -v up="$uptime" '
     { t = $1 + 0; if (n == 0) first = t; last = t; n++ }

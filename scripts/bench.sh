@@ -24,6 +24,23 @@ bench_wait_for() { # seconds, command...
 # True once process PID has ended, waited for or not (an unreaped child is a zombie).
 bench_ended() { [ ! -e "/proc/$1" ] || grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null; }
 
+# Presses Escape in the window titled TITLE, focused first, until process PID has ended, for
+# up to SECONDS. A press that comes while Wine is still mapping or focusing the window is lost
+# (seen once on a busy machine: BadWindow, and no end), so it is pressed again, as a person
+# would. False when the process is still there.
+bench_escape_until_ended() { # title pid seconds
+  local title=$1 pid=$2 end=$((SECONDS + $3)) window
+  until bench_ended "$pid"; do
+    [ $SECONDS -ge $end ] && return 1
+    window=$(xdotool search --name "^$title\$" 2>/dev/null | head -1)
+    if [ -n "$window" ]; then
+      timeout 2 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+      xdotool key Escape >/dev/null 2>&1
+    fi
+    bench_wait_for 2 bench_ended "$pid"
+  done
+}
+
 # What every Wine program of the bench runs with: 64-bit Wine, quiet, no Mono or Gecko
 # prompts, and code page 932 (LC_ALL would override LANG, so it goes).
 bench_env() {

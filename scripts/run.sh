@@ -37,10 +37,7 @@ fi
 bench_wait_for 30 xdotool search --name '^Korvane_VC$' || { echo "the renderer window did not appear" >&2; exit 1; }
 sleep "$seconds"
 import -window root "$shot"
-window=$(xdotool search --name '^Korvane_VC$' | head -1)
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Escape
-bench_wait_for 30 bench_ended "$pid" || { echo "the saver did not end within 30 s of Escape" >&2; exit 1; }
+bench_escape_until_ended Korvane_VC "$pid" 30 || { echo "the saver did not end within 30 s of Escape" >&2; exit 1; }
 code=0
 wait $pid || code=$?
 # The shell's own exit code is what wine returns; the renderer's is read from its trace.

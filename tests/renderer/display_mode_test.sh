@@ -16,9 +16,7 @@ trap 'rm -f "$trace"' EXIT
 WINEDEBUG=+system wine "$renderer" >/dev/null 2>"$trace" </dev/null &
 pid=$!
 bench_wait_for 30 xdotool search --name '^Korvane_VC$' || fail "no window titled Korvane_VC appeared"
-xdotool windowfocus --sync "$(xdotool search --name '^Korvane_VC$' | head -1)" 2>/dev/null
-xdotool key Escape
-bench_wait_for 30 bench_ended "$pid" || fail "the renderer did not end on Escape"
+bench_escape_until_ended Korvane_VC "$pid" 30 || fail "the renderer did not end on Escape"
 wait "$pid" || fail "the renderer ended with exit code $?"
 
 expected='NtUserChangeDisplaySettings (null) <address> (nil) 0x4 (nil)
